@@ -1,0 +1,101 @@
+// Launcher switches, the engine's command line and program commands.
+#include "launcher/CommandLine.h"
+
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+
+LauncherSwitches ScanLauncherSwitches(const char* arguments)
+{
+    char upper[switchCopyCapacity];
+    size_t length = 0;
+    if (arguments) {
+        for (; arguments[length] != '\0' && length < switchCopyCapacity - 1; ++length)
+            upper[length] = static_cast<char>(std::toupper(static_cast<unsigned char>(arguments[length])));
+    }
+    upper[length] = '\0';
+
+    LauncherSwitches switches;
+    switches.playMulti = std::strstr(upper, "-GOMULTI") != NULL || std::strstr(upper, "CONNECT") != NULL;
+    switches.play = std::strstr(upper, "-GOGAME") != NULL;
+    return switches;
+}
+
+namespace {
+
+// Appends text when it fits whole; false (and nothing appended) otherwise.
+bool Append(char* output, size_t capacity, size_t* length, const char* text)
+{
+    size_t add = std::strlen(text);
+    if (*length + add >= capacity) return false;
+    std::memcpy(output + *length, text, add + 1);
+    *length += add;
+    return true;
+}
+
+}  // namespace
+
+bool ComposeEngineCommandLine(const char* windowTitle, ArchiveExistsFunction exists, void* context, char* output,
+                              size_t capacity)
+{
+    if (!output || capacity == 0) return false;
+    output[0] = '\0';
+    size_t length = 0;
+    if (!Append(output, capacity, &length, "STRATHEX.EXE -windowtitle \"") ||
+        !Append(output, capacity, &length, windowTitle ? windowTitle : "") ||
+        !Append(output, capacity, &length, "\" -rez tumbleridge.rez")) {
+        output[0] = '\0';
+        return false;
+    }
+    for (int number = 2; exists; ++number) {
+        char fileName[32];
+        std::snprintf(fileName, sizeof fileName, "tumbleridge%d.rez", number);
+        if (!exists(fileName, context)) break;
+        char piece[40];
+        std::snprintf(piece, sizeof piece, " -rez %s", fileName);
+        if (!Append(output, capacity, &length, piece)) break;
+    }
+    return true;
+}
+
+bool ComposeProgramCommand(const char* folder, const char* file, char* output, size_t capacity)
+{
+    if (!output || capacity == 0) return false;
+    output[0] = '\0';
+    if (!file) return false;
+    int written;
+    if (folder && folder[0] != '\0') {
+        size_t folderLength = std::strlen(folder);
+        const char* format = folder[folderLength - 1] == '\\' ? "%s%s" : "%s\\%s";
+        written = std::snprintf(output, capacity, format, folder, file);
+    } else {
+        written = std::snprintf(output, capacity, "%s", file);
+    }
+    if (written < 0 || static_cast<size_t>(written) >= capacity) {
+        output[0] = '\0';
+        return false;
+    }
+    return true;
+}
+
+bool ComposeEnginePath(const char* currentFolder, const char* program, char* output, size_t capacity)
+{
+    const char* folder = currentFolder ? currentFolder : "";
+    const char* separator = std::strlen(folder) > 3 ? "\\" : "";
+    int written = std::snprintf(output, capacity, "%s%s%s", folder, separator, program);
+    if (written < 0 || static_cast<size_t>(written) >= capacity) {
+        output[0] = '\0';
+        return false;
+    }
+    return true;
+}
+
+const char* FileNamePart(const char* path)
+{
+    if (!path) return "";
+    const char* name = path;
+    for (const char* p = path; *p; ++p) {
+        if (*p == '\\' || *p == '/') name = p + 1;
+    }
+    return name;
+}

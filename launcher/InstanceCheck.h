@@ -1,0 +1,17 @@
+// Whether a program runs: process and module snapshots, looked up by name at each use.
+#ifndef TUMBLERIDGE_INSTANCECHECK_H
+#define TUMBLERIDGE_INSTANCECHECK_H
+
+#include <windows.h>
+#include <tlhelp32.h>
+
+// True when at least minimumCount running processes were started from name: a bare file name is compared
+// with module names, a name with a backslash with full paths, ignoring ASCII case. False when the check
+// cannot be made.
+BOOL IsProgramRunning(const char* name, int minimumCount);
+
+// The module of a process whose module id is moduleId, copied into *entry. A module id of 0 (what
+// NT-family systems give every process entry) stands for the process's first module, its executable.
+BOOL FindProcessModule(DWORD processId, DWORD moduleId, MODULEENTRY32* entry);
+
+#endif

@@ -1,0 +1,182 @@
+// The launcher's run: start-up, the main loop and shutdown.
+#include "launcher/LauncherMain.h"
+
+#include <mmsystem.h>
+
+#include <cstdlib>
+
+#include "display/DisplayDialog.h"
+#include "launcher/ArchiveLocation.h"
+#include "launcher/CommandLine.h"
+#include "launcher/EngineLaunch.h"
+#include "launcher/GameDisc.h"
+#include "launcher/InstanceCheck.h"
+#include "launcher/LauncherMessages.h"
+#include "launcher/LauncherState.h"
+#include "launcher/PictureChoice.h"
+#include "launcher/RegistryStore.h"
+#include "mainwindow/MainDialog.h"
+#include "options/ChosenArchives.h"
+#include "options/ConsoleCommands.h"
+#include "previews/PreviewDialog.h"
+#include "resource.h"
+#include "sound/SoundSettings.h"
+
+namespace {
+
+// The framework's per-process application object; it holds nothing the launcher reads.
+struct LauncherApplication {
+    const char* name;
+    HINSTANCE instance;
+    const char* arguments;
+};
+LauncherApplication theApplication = {"Launcher", NULL, NULL};
+
+const char* const engineProgram = "STRATHEX.EXE";
+
+}  // namespace
+
+void LoadStartupTexts()
+{
+    LoadTableString(IDS_CAPTION, captionText, sizeof captionText);
+    LoadTableString(IDS_REGISTRY_PRODUCT, registryProductName, sizeof registryProductName);
+    LoadTableString(IDS_DISC_MARKER, discMarkerPath, sizeof discMarkerPath);
+    LoadTableString(IDS_ARCHIVE_STEM, archiveStem, sizeof archiveStem);
+    LoadTableString(IDS_SETUP_PROGRAM, setupProgramName, sizeof setupProgramName);
+    LoadTableString(IDS_PICTURE_COUNT, pictureCountText, sizeof pictureCountText);
+    LoadTableString(IDS_ENGINE_WINDOW_TITLE, engineWindowTitle, sizeof engineWindowTitle);
+    LoadTableString(IDS_LANGUAGE, languageName, sizeof languageName);
+}
+
+namespace {
+
+bool AnotherLauncherRuns()
+{
+    char path[125];
+    DWORD length = GetModuleFileNameA(NULL, path, sizeof path);
+    if (length == 0 || length >= sizeof path) return false;   // cut path: no name to compare
+    return IsProgramRunning(FileNamePart(path), 2);
+}
+
+bool EngineRuns()
+{
+    char folder[125];
+    DWORD length = GetCurrentDirectoryA(sizeof folder, folder);
+    if (length == 0 || length >= sizeof folder) folder[0] = '\0';
+    char enginePath[MAX_PATH];
+    ComposeEnginePath(folder, engineProgram, enginePath, sizeof enginePath);
+    return IsProgramRunning(enginePath, 1);
+}
+
+void LoadRunSettings()
+{
+    displayWarned = theRegistryStore->ReadDword("Display Warned", 0);
+    launcherRuns = theRegistryStore->ReadDword("Num Launcher Runs", 0);
+    lastRandom = theRegistryStore->ReadDword("Last Random", lastRandom);
+    for (int i = 0; i < DisableSwitchCount; ++i)
+        disableSwitches[i] = theRegistryStore->ReadDword(disableSwitchNames[i], 0);
+}
+
+void LoadCursors()
+{
+    webHandCursor = LoadCursorA(launcherModule, "WEBHAND");
+    webClickCursor = LoadCursorA(launcherModule, "WEBCLICK");
+    arrowCursor = LoadCursorA(NULL, IDC_ARROW);
+}
+
+int CRandom() { return std::rand(); }
+
+void ChooseMainPicture()
+{
+    int count = PictureCountFromText(pictureCountText);
+    std::srand(timeGetTime());
+    uint32_t last = lastRandom;
+    ChoosePicture(count, &last, CRandom, chosenPictureName, sizeof chosenPictureName);
+    lastRandom = last;
+}
+
+void RunMainLoop(LauncherSwitches switches)
+{
+    for (;;) {
+        INT_PTR result;
+        if (switches.playMulti)
+            result = MainResultPlayMulti;
+        else if (switches.play)
+            result = MainResultPlay;
+        else
+            result = DialogBoxParamA(launcherModule, "GAME", NULL, MainDialogProc, 0);
+        switches.playMulti = false;
+        switches.play = false;
+
+        if (result == MainResultPlay || result == MainResultPlayMulti) {
+            if (LaunchEngine()) return;
+        } else if (result == MainResultSetup) {
+            if (RunSetupFromDisc()) return;
+            ShowLauncherMessage(NULL, IDS_SETUP_FAILED, MB_ICONERROR);
+        } else {
+            return;
+        }
+    }
+}
+
+void ShutDown()
+{
+    ++launcherRuns;
+    // A failed write is ignored; the others and the clean-up still happen.
+    theRegistryStore->WriteDword("Display Warned", displayWarned);
+    theRegistryStore->WriteDword("Num Launcher Runs", launcherRuns);
+    theRegistryStore->WriteDword("Last Random", lastRandom);
+    for (int i = 0; i < DisableSwitchCount; ++i)
+        theRegistryStore->WriteDword(disableSwitchNames[i], disableSwitches[i]);
+    theRegistryStore->WriteString("Language", languageName);
+
+    DestroyPictureSet();
+    theRegistryStore->Close();
+    delete theRegistryStore;
+    theRegistryStore = NULL;
+    DestroyPreviewCatalogues();
+    DestroyDisplayCatalogue();
+}
+
+}  // namespace
+
+int LauncherMain(HINSTANCE instance, const char* arguments)
+{
+    theApplication.instance = instance;
+    theApplication.arguments = arguments;
+
+    if (AnotherLauncherRuns()) return 0;
+
+    launcherModule = instance;
+    LoadStartupTexts();
+
+    if (EngineRuns()) {
+        ShowTableMessage(NULL, IDS_ALREADY_RUNNING, captionText, MB_ICONINFORMATION);
+        return 0;
+    }
+
+    theRegistryStore = new RegistryStore();
+    if (!theRegistryStore->Open("Harrowmark", registryProductName, "1.0", NULL, HKEY_LOCAL_MACHINE, NULL)) {
+        delete theRegistryStore;
+        theRegistryStore = NULL;
+        return 0;
+    }
+
+    char discLetter = FindGameDisc();
+    discRoot[0] = '\0';
+    if (discLetter) wsprintfA(discRoot, "%c:\\", discLetter);
+
+    LoadRunSettings();
+    LoadSoundSettings(theRegistryStore);
+    LoadCursors();
+    LoadConsoleCommands();
+    LoadChosenArchives();
+    LocateArchives(FindGameDisc());
+
+    LauncherSwitches switches = ScanLauncherSwitches(arguments);
+    ChooseMainPicture();
+
+    RunMainLoop(switches);
+    ShutDown();
+    return 1;
+}

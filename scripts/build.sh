@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Configures and builds the three trees: build/win64 (tested under Wine), build/win32 (the players' build)
+# and build/native (portable code with sanitizers). BUILD_ROOT moves them elsewhere.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${BUILD_ROOT:-$root/build}"
+jobs="${JOBS:-$(nproc)}"
+trees="${TR_TREES:-win64 win32 native}"
+for tree in $trees; do
+    case "$tree" in
+        win64) args=(-DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake") ;;
+        win32) args=(-DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake") ;;
+        native) args=(-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DTR_FUZZ=ON) ;;
+    esac
+    if [ ! -f "$build/$tree/CMakeCache.txt" ]; then
+        cmake -S "$root" -B "$build/$tree" -G Ninja "${args[@]}" ${TR_CMAKE_ARGS:-} >/dev/null
+    fi
+    cmake --build "$build/$tree" -j "$jobs"
+done

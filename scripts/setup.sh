@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what building and testing the launcher needs on a Debian machine (idempotent).
+set -euo pipefail
+packages=(cmake ninja-build make python3 g++ clang libclang-rt-14-dev
+          g++-mingw-w64-x86-64 g++-mingw-w64-i686 binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
+          mingw-w64-x86-64-dev mingw-w64-i686-dev wine wine64 xvfb xdotool x11-utils imagemagick
+          python3-pil zip unzip)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "setup: installing ${missing[*]}"
+    sudo=""; [ "$(id -u)" -ne 0 ] && sudo=sudo
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi

@@ -1,0 +1,28 @@
+# Sourced by the scripts: a private Wine prefix with a persistent server, and a virtual display when none
+# is given. Sets WINEPREFIX, TR_WINEPREFIX, DISPLAY; tr_wine_stop undoes what it started.
+tr_wine_start() {
+    local build="$1"
+    export WINEPREFIX="$build/wineprefix" TR_WINEPREFIX="$build/wineprefix"
+    export WINEDEBUG="${WINEDEBUG:--all}" WINEDLLOVERRIDES="mscoree,mshtml="
+    if [ -z "${DISPLAY:-}" ] || [ "${TR_OWN_DISPLAY:-0}" = 1 ]; then
+        local fd_file; fd_file="$(mktemp)"
+        Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp >"$fd_file" 2>/dev/null &
+        TR_XVFB_PID=$!
+        for _ in $(seq 1 100); do [ -s "$fd_file" ] && break; sleep 0.1; done
+        export DISPLAY=":$(head -n1 "$fd_file")"
+        rm -f "$fd_file"
+    fi
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        wineboot -i >/dev/null 2>&1 || true
+        wineserver -w
+        # No crash dialog for a failing test program.
+        wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1 || true
+        wineserver -w
+    fi
+    wineserver -p
+}
+
+tr_wine_stop() {
+    wineserver -k >/dev/null 2>&1 || true
+    if [ -n "${TR_XVFB_PID:-}" ]; then kill "$TR_XVFB_PID" 2>/dev/null || true; fi
+}

@@ -1,0 +1,12 @@
+tr_standin_exe(standin_engine STRATHEX standins/engine/StandinEngine.cpp)
+if(WIN32)
+    target_link_options(standin_engine PRIVATE -mwindows)
+endif()
+tr_demo_file($<TARGET_FILE:standin_engine> STRATHEX.EXE)
+# The game's archives: the engine stand-in only needs them to exist.
+file(WRITE ${CMAKE_BINARY_DIR}/generated/demo/tumbleridge.rez "Tumbleridge main archive (demo stand-in)\n")
+file(WRITE ${CMAKE_BINARY_DIR}/generated/demo/tumbleridge2.rez "Tumbleridge second archive (demo stand-in)\n")
+file(WRITE ${CMAKE_BINARY_DIR}/generated/demo/sound.rez "Tumbleridge sound archive (demo stand-in)\n")
+tr_demo_file(${CMAKE_BINARY_DIR}/generated/demo/tumbleridge.rez tumbleridge.rez)
+tr_demo_file(${CMAKE_BINARY_DIR}/generated/demo/tumbleridge2.rez tumbleridge2.rez)
+tr_demo_file(${CMAKE_BINARY_DIR}/generated/demo/sound.rez sound.rez)

@@ -1,0 +1,2 @@
+tr_native_test(launcher_logic_tests tests/launcher/CommandLineTests.cpp)
+tr_wine_test(launcher_registry_tests tests/launcher/RegistryStoreTests.cpp)

@@ -1,0 +1,167 @@
+// Drives modal dialogs and message boxes from inside a test through a thread-local CBT hook.
+#include "DialogDriver.h"
+
+#include <algorithm>
+
+namespace {
+
+DialogDriver* activeDriver = NULL;
+
+bool IsDialogWindow(HWND window)
+{
+    char className[64];
+    return GetClassNameA(window, className, sizeof className) > 0 && lstrcmpA(className, "#32770") == 0;
+}
+
+}  // namespace
+
+DialogDriver::DialogDriver() : hook(NULL), nextStep(0)
+{
+    activeDriver = this;
+    hook = SetWindowsHookExA(WH_CBT, HookProc, NULL, GetCurrentThreadId());
+}
+
+DialogDriver::~DialogDriver()
+{
+    if (hook) UnhookWindowsHookEx(hook);
+    activeDriver = NULL;
+}
+
+void DialogDriver::Then(DialogStep step) { steps.push_back(step); }
+
+size_t DialogDriver::PendingSteps() const { return steps.size() - nextStep; }
+
+LRESULT CALLBACK DialogDriver::HookProc(int code, WPARAM wParam, LPARAM lParam)
+{
+    DialogDriver* self = activeDriver;
+    if (self && code == HCBT_ACTIVATE) {
+        HWND window = reinterpret_cast<HWND>(wParam);
+        if (IsDialogWindow(window) &&
+            std::find(self->handled.begin(), self->handled.end(), window) == self->handled.end()) {
+            self->handled.push_back(window);
+            UINT_PTR id = SetTimer(NULL, 0, 10, TimerProc);
+            self->timers.push_back(std::make_pair(id, window));
+        }
+    } else if (self && code == HCBT_DESTROYWND) {
+        HWND window = reinterpret_cast<HWND>(wParam);
+        self->handled.erase(std::remove(self->handled.begin(), self->handled.end(), window), self->handled.end());
+    }
+    return CallNextHookEx(self ? self->hook : NULL, code, wParam, lParam);
+}
+
+void CALLBACK DialogDriver::TimerProc(HWND, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(NULL, id);
+    DialogDriver* self = activeDriver;
+    if (!self) return;
+    HWND dialog = NULL;
+    for (size_t i = 0; i < self->timers.size(); ++i) {
+        if (self->timers[i].first == id) {
+            dialog = self->timers[i].second;
+            self->timers.erase(self->timers.begin() + static_cast<long>(i));
+            break;
+        }
+    }
+    if (!dialog || !IsWindow(dialog)) return;
+    std::string caption = WindowText(dialog);
+    if (IsMessageBox(dialog)) caption += ": " + MessageBoxText(dialog);
+    self->seen.push_back(caption);
+    if (self->nextStep >= self->steps.size()) {
+        self->unexpected.push_back(caption);
+        EndWith(dialog, IDCANCEL);
+        return;
+    }
+    DialogStep step = self->steps[self->nextStep++];
+    step(dialog);
+}
+
+std::string WindowText(HWND window)
+{
+    char text[4096];
+    text[0] = '\0';
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+std::string ControlText(HWND dialog, int id)
+{
+    HWND control = GetDlgItem(dialog, id);
+    if (!control) return "(no control)";
+    int length = GetWindowTextLengthA(control);
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    GetWindowTextA(control, &text[0], length + 1);
+    text.resize(static_cast<size_t>(length));
+    return text;
+}
+
+bool IsMessageBox(HWND window) { return GetDlgItem(window, 0xFFFF) != NULL; }
+
+std::string MessageBoxText(HWND box) { return ControlText(box, 0xFFFF); }
+
+void ClickButton(HWND dialog, int id)
+{
+    HWND button = GetDlgItem(dialog, id);
+    if (button) SendMessageA(button, BM_CLICK, 0, 0);
+}
+
+void PostCommand(HWND dialog, int id)
+{
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, 0), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+void EndWith(HWND dialog, int id) { PostCommand(dialog, id); }
+
+bool IsChecked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+
+void SetChecked(HWND dialog, int id, bool checked)
+{
+    CheckDlgButton(dialog, id, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void SetText(HWND dialog, int id, const std::string& text) { SetDlgItemTextA(dialog, id, text.c_str()); }
+
+int ListCount(HWND dialog, int id)
+{
+    return static_cast<int>(SendDlgItemMessageA(dialog, id, LB_GETCOUNT, 0, 0));
+}
+
+std::string ListRow(HWND dialog, int id, int row)
+{
+    LRESULT length = SendDlgItemMessageA(dialog, id, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0);
+    if (length == LB_ERR) return "(no row)";
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    SendDlgItemMessageA(dialog, id, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(static_cast<size_t>(length));
+    return text;
+}
+
+std::vector<std::string> ListRows(HWND dialog, int id)
+{
+    std::vector<std::string> rows;
+    int count = ListCount(dialog, id);
+    for (int row = 0; row < count; ++row) rows.push_back(ListRow(dialog, id, row));
+    return rows;
+}
+
+int ListSelection(HWND dialog, int id)
+{
+    return static_cast<int>(SendDlgItemMessageA(dialog, id, LB_GETCURSEL, 0, 0));
+}
+
+void SelectListRow(HWND dialog, int id, int row)
+{
+    SendDlgItemMessageA(dialog, id, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+void DoubleClickListRow(HWND dialog, int id, int row)
+{
+    SelectListRow(dialog, id, row);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, LBN_DBLCLK), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+bool IsControlEnabled(HWND dialog, int id)
+{
+    HWND control = GetDlgItem(dialog, id);
+    return control && IsWindowEnabled(control);
+}

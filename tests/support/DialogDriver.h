@@ -1,0 +1,61 @@
+// Drives the launcher's modal dialogs and message boxes from inside a test, through a thread-local CBT
+// hook: every dialog that the test thread activates gets the next scripted step, run from a timer in the
+// dialog's own modal loop. A step reads or changes controls and usually ends the dialog.
+#ifndef TUMBLERIDGE_DIALOGDRIVER_H
+#define TUMBLERIDGE_DIALOGDRIVER_H
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+typedef std::function<void(HWND dialog)> DialogStep;
+
+class DialogDriver {
+public:
+    DialogDriver();    // installs the hook on this thread
+    ~DialogDriver();   // removes it
+
+    // Queues the step for the next dialog or message box that appears.
+    void Then(DialogStep step);
+    // Steps not used yet; dialogs that appeared with no step left (they were cancelled).
+    size_t PendingSteps() const;
+    const std::vector<std::string>& Unexpected() const { return unexpected; }
+    // Captions of every dialog and box seen, in order.
+    const std::vector<std::string>& Seen() const { return seen; }
+
+private:
+    static LRESULT CALLBACK HookProc(int code, WPARAM wParam, LPARAM lParam);
+    static void CALLBACK TimerProc(HWND, UINT, UINT_PTR id, DWORD);
+
+    HHOOK hook;
+    std::vector<DialogStep> steps;
+    size_t nextStep;
+    std::vector<HWND> handled;
+    std::vector<std::pair<UINT_PTR, HWND>> timers;
+    std::vector<std::string> unexpected;
+    std::vector<std::string> seen;
+};
+
+// Helpers for steps.
+std::string WindowText(HWND window);
+std::string ControlText(HWND dialog, int id);
+std::string MessageBoxText(HWND box);      // the text of a standard message box
+bool IsMessageBox(HWND window);            // has the static text control 0xFFFF
+void ClickButton(HWND dialog, int id);     // a click, as the player makes it (BM_CLICK, synchronous)
+void PostCommand(HWND dialog, int id);     // WM_COMMAND with notification 0, posted
+void EndWith(HWND dialog, int id);         // posts the command that ends the dialog (IDOK, IDCANCEL, ...)
+bool IsChecked(HWND dialog, int id);
+void SetChecked(HWND dialog, int id, bool checked);
+void SetText(HWND dialog, int id, const std::string& text);
+// List boxes: rows, selection, and a selection made like the player's (LBN_SELCHANGE sent).
+int ListCount(HWND dialog, int id);
+std::string ListRow(HWND dialog, int id, int row);
+std::vector<std::string> ListRows(HWND dialog, int id);
+int ListSelection(HWND dialog, int id);
+void SelectListRow(HWND dialog, int id, int row);
+void DoubleClickListRow(HWND dialog, int id, int row);
+bool IsControlEnabled(HWND dialog, int id);
+
+#endif
