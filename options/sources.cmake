@@ -1,1 +1,3 @@
-list(APPEND TR_WIN32_SOURCES options/AdvancedOptions.cpp options/ChosenArchives.cpp options/ConsoleCommands.cpp options/CustomizeDialog.cpp)
+# The advanced options and help dialogs, and the add-on archives, list their sources apart.
+include(${TR_ROOT}/options/advanced.cmake)
+include(${TR_ROOT}/options/archives.cmake)
