@@ -28,7 +28,7 @@ HWND WaitForBox(const RunningProgram& program, UINT stringId)
 {
     std::string text = TableString(stringId);
     return program.WaitForDialog([&](HWND window) { return IsMessageBox(window) && MessageBoxText(window) == text; },
-                                 10000);
+                                 patience);
 }
 
 }  // namespace
