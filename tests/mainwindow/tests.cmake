@@ -1,3 +1,22 @@
 # The main window: portable readers natively, the Win32 side and the dialog under Wine, the picture tool,
 # the independent-encoder checks, fuzz targets and the decoder benchmark.
 tr_native_test(mainwindow_decode_tests tests/mainwindow/ImageDecodeTests.cpp tests/mainwindow/PictureBuilders.cpp)
+
+include(${TR_ROOT}/tools/tumblepic/tool.cmake)
+
+if(NOT WIN32)
+    # ImageMagick writes the independent files once per run; the reader and tool checks use them.
+    set(independent ${TR_OUT}/tests/work/independent)
+    add_test(NAME native.mainwindow_independent_files
+             COMMAND sh ${TR_ROOT}/tests/mainwindow/independent/make_files.sh ${independent})
+    set_tests_properties(native.mainwindow_independent_files PROPERTIES FIXTURES_SETUP mainwindow_independent
+                         LABELS native)
+    tr_native_test(mainwindow_independent_tests tests/mainwindow/IndependentFileTests.cpp
+                   tests/mainwindow/PictureBuilders.cpp)
+    set_tests_properties(native.mainwindow_independent_tests PROPERTIES FIXTURES_REQUIRED mainwindow_independent
+                         ENVIRONMENT TR_INDEPENDENT_FILES=${independent})
+    add_test(NAME native.mainwindow_tumblepic_tests
+             COMMAND sh ${TR_ROOT}/tests/mainwindow/independent/check_tool.sh $<TARGET_FILE:tumblepic> ${independent})
+    set_tests_properties(native.mainwindow_tumblepic_tests PROPERTIES FIXTURES_REQUIRED mainwindow_independent
+                         LABELS native)
+endif()
