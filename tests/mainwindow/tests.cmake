@@ -20,3 +20,5 @@ if(NOT WIN32)
     set_tests_properties(native.mainwindow_tumblepic_tests PROPERTIES FIXTURES_REQUIRED mainwindow_independent
                          LABELS native)
 endif()
+
+tr_wine_test(mainwindow_image_tests tests/mainwindow/ImageTests.cpp tests/mainwindow/PictureBuilders.cpp)
