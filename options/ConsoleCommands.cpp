@@ -22,3 +22,12 @@ void LoadConsoleCommands()
     else
         commandText[0] = '\0';
 }
+
+void StoreConsoleCommands(bool keepText)
+{
+    saveCommands = keepText ? 1 : 0;
+    if (!theRegistryStore) return;
+    // A failed write leaves the old value; the player is not told.
+    theRegistryStore->WriteDword("Save Commands", saveCommands);
+    if (saveCommands) theRegistryStore->WriteString("Commands", commandText);
+}
