@@ -25,9 +25,14 @@ file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/generated/Tumbleridge.rc CONTENT "${TR
 add_library(tr_resources OBJECT ${CMAKE_BINARY_DIR}/generated/Tumbleridge.rc)
 set_source_files_properties(${CMAKE_BINARY_DIR}/generated/Tumbleridge.rc PROPERTIES OBJECT_DEPENDS "${TR_RC_INPUTS}")
 target_include_directories(tr_resources PRIVATE ${TR_ROOT}/resources ${CMAKE_BINARY_DIR}/generated)
-target_compile_definitions(tr_resources PRIVATE TR_VERSION_MAJOR=${PROJECT_VERSION_MAJOR}
-    TR_VERSION_MINOR=${PROJECT_VERSION_MINOR} TR_VERSION_PATCH=${PROJECT_VERSION_PATCH}
-    "TR_VERSION_TEXT=\"${PROJECT_VERSION}\"")
+# The version, from the one place it is set (project() above), for the version resource. A header rather
+# than -D: windres hands its defines through a shell, which strips the quotes of a text.
+file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/generated/TumbleridgeVersion.h CONTENT
+"#define TR_VERSION_MAJOR ${PROJECT_VERSION_MAJOR}
+#define TR_VERSION_MINOR ${PROJECT_VERSION_MINOR}
+#define TR_VERSION_PATCH ${PROJECT_VERSION_PATCH}
+#define TR_VERSION_TEXT \"${PROJECT_VERSION}\"
+")
 
 add_executable(Tumbleridge WIN32 ${TR_ROOT}/launcher/WinMain.cpp $<TARGET_OBJECTS:tr_resources>)
 target_link_libraries(Tumbleridge PRIVATE tr_core)

@@ -1,6 +1,7 @@
 // The launcher's run: start-up, the main loop and shutdown.
 #include "launcher/LauncherMain.h"
 
+#include <commctrl.h>
 #include <mmsystem.h>
 
 #include <cstdlib>
@@ -144,6 +145,9 @@ int LauncherMain(HINSTANCE instance, const char* arguments)
 {
     theApplication.instance = instance;
     theApplication.arguments = arguments;
+    // Loads the themed controls that the manifest asks for before the first dialog.
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
 
     if (AnotherLauncherRuns()) return 0;
 

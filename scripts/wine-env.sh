@@ -20,6 +20,10 @@ tr_wine_start() {
         wineserver -w
     fi
     wineserver -p
+    # The first program brings up Wine's own services, which then live as long as the server. Start them
+    # here with their output going nowhere: started by a test, they would hold the test runner's output
+    # pipe open and the test would never end.
+    wine cmd.exe /c exit </dev/null >/dev/null 2>&1 || true
 }
 
 tr_wine_stop() {
