@@ -5,7 +5,12 @@
 #include <windows.h>
 
 // Warns once, queries the providers (once per run when some were found) and shows "3DSOUND" over owner.
-// 1 when the player confirmed and the choice was stored.
+// 1 when the player confirmed and the choice was stored. With reportNone, a machine without providers
+// (or without a working sound library) is told so.
 int Configure3DSound(HINSTANCE instance, HWND owner, int reportNone);
+
+// Whether a list row names the stored provider: case ignored, multi-byte characters of the current
+// code page compared whole.
+bool SameProviderName(const char* a, const char* b);
 
 #endif

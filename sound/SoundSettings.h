@@ -6,7 +6,7 @@
 
 class RegistryStore;
 
-const int soundProviderNameCapacity = 261;   // 260 characters and the NUL
+const int soundProviderNameCapacity = 261;  // 260 characters and the NUL
 
 extern int soundProviderKind;
 extern char soundProviderName[soundProviderNameCapacity];
