@@ -1,8 +1,60 @@
-// The chosen add-on archives. Placeholder until the add-on archive dialog lands.
+// The chosen add-on archives: loading and storing the player's choice.
 #include "options/ChosenArchives.h"
 
+#include <cstdio>
+
 #include "launcher/LauncherState.h"
+#include "launcher/RegistryStore.h"
+#include "options/ArchiveList.h"
+#include "options/CustomizeStrings.h"
+#include "resource.h"
 
 int keepChoice = 0;
 
-void LoadChosenArchives() {}
+namespace {
+
+const char* const keepValueName = "Save Rez Files";
+const char* const namesValueName = "Rez Files";
+
+// Tells the player that only the first names of the list were stored.
+void ReportNamesLeftOut(HWND owner, const JoinedArchives& joined)
+{
+    char format[512];
+    if (!LoadTableString(IDS_ARCHIVES_LEFT_OUT, format, sizeof format)) return;
+    char text[600];
+    snprintf(text, sizeof text, format, static_cast<unsigned long>(joined.namesJoined),
+             static_cast<unsigned long>(joined.namesJoined + joined.namesLeftOut));
+    MessageBoxA(owner, text, captionText, MB_OK | MB_ICONWARNING);
+}
+
+}  // namespace
+
+void LoadChosenArchives()
+{
+    if (!theRegistryStore) return;
+    chosenArchives.clear();
+    if (theRegistryStore->ReadDword(keepValueName, 0) == 0) {
+        keepChoice = 0;
+        return;
+    }
+    keepChoice = 1;
+    // A missing value, one of another type or one too long for the buffer leaves the list empty.
+    char text[archiveTextReadCapacity + 2];
+    text[0] = '\0';
+    DWORD size = archiveTextReadCapacity;
+    if (!theRegistryStore->ReadString(namesValueName, text, &size, NULL)) return;
+    chosenArchives = SplitArchiveText(text);
+}
+
+void SaveChosenArchives(HWND dialog)
+{
+    if (!theRegistryStore) return;
+    // An indeterminate box counts as cleared.
+    DWORD keep = IsDlgButtonChecked(dialog, IDC_CUSTOM_KEEP) == BST_CHECKED ? 1 : 0;
+    theRegistryStore->WriteDword(keepValueName, keep);
+    if (!keep) return;  // "Rez Files" keeps its old text; the next load ignores it
+    // Never store more than the load can read back: a longer text would come back as nothing at all.
+    JoinedArchives joined = JoinArchiveNames(chosenArchives, archiveTextLimit);
+    theRegistryStore->WriteString(namesValueName, joined.text.c_str());
+    if (joined.namesLeftOut > 0) ReportNamesLeftOut(dialog, joined);
+}

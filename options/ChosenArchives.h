@@ -4,9 +4,15 @@
 
 #include <windows.h>
 
-extern int keepChoice;   // "Save Rez Files" as last loaded: 0 or 1
+extern int keepChoice;  // "Save Rez Files" as last loaded: 0 or 1
 
-// Loads chosenArchives from the registry (empty unless "Save Rez Files" is set).
+// Loads chosenArchives from the registry (empty unless "Save Rez Files" is set). Without a store the
+// list keeps what it holds.
 void LoadChosenArchives();
+
+// Stores chosenArchives as the dialog's keep box says: "Save Rez Files" always, "Rez Files" only when the
+// box is checked. A list too long to read back whole is stored up to the last name that fits, and the
+// player is told, with the dialog as owner, how many names were left out.
+void SaveChosenArchives(HWND dialog);
 
 #endif

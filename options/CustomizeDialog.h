@@ -1,9 +1,26 @@
-// The add-on archive dialog "CUSTOMIZE".
+// The add-on archive dialog "CUSTOMIZE": the ".rez" files of the folder "Custom" picked into an ordered list.
 #ifndef TUMBLERIDGE_CUSTOMIZEDIALOG_H
 #define TUMBLERIDGE_CUSTOMIZEDIALOG_H
 
 #include <windows.h>
 
+// Ends with 1 after OK, 0 after Cancel or when "Custom" holds no archive.
 INT_PTR CALLBACK CustomizeDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Fills the list with the "*.rez" entries of the folder "Custom" below the current folder, in the order the
+// file system gives them; the count added (0 when "Custom" cannot be entered). The current folder is the
+// one it was before on every path.
+int ScanCustomFolder(HWND list);
+
+// Appends the available list's selected name to the chosen list unless an equal name (case counts) is
+// there already. True when the chosen list holds the name afterwards; false without a selection.
+BOOL AddSelectedArchive(HWND available, HWND chosen);
+
+// Deletes the chosen list's selected name and selects the row now at its place, or the one before when it
+// was the last. False without a selection.
+BOOL RemoveSelectedArchive(HWND available, HWND chosen);
+
+// Add is enabled when the selected available name is not chosen yet; Remove when a chosen name is selected.
+void UpdateArchiveButtons(HWND dialog);
 
 #endif
