@@ -37,7 +37,7 @@ file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/generated/TumbleridgeVersion.h CONTENT
 add_executable(Tumbleridge WIN32 ${TR_ROOT}/launcher/WinMain.cpp $<TARGET_OBJECTS:tr_resources>)
 target_link_libraries(Tumbleridge PRIVATE tr_core)
 target_compile_options(Tumbleridge PRIVATE ${TR_WARNINGS})
-target_link_options(Tumbleridge PRIVATE -static -mwindows)
+target_link_options(Tumbleridge PRIVATE -static -mwindows $<$<CONFIG:Release>:-s>)
 
 add_custom_target(tr_standins)
 
