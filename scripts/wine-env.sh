@@ -19,7 +19,7 @@ tr_wine_start() {
         wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1 || true
         wineserver -w
     fi
-    wineserver -p
+    wineserver -p 2>/dev/null || true   # already running: keep it
     # The first program brings up Wine's own services, which then live as long as the server. Start them
     # here with their output going nowhere: started by a test, they would hold the test runner's output
     # pipe open and the test would never end.
