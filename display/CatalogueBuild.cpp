@@ -1,0 +1,21 @@
+// The one-time build of the display catalogue and the run's catalogue reference.
+#include "display/CatalogueBuild.h"
+
+#include "display/DisplayCatalogue.h"
+#include "display/SavedChoice.h"
+
+#include <windows.h>
+
+DisplayCatalogue* theDisplayCatalogue = nullptr;
+
+bool BuildCatalogue(DisplayCatalogue* catalogue, const char* folder, const char* savedChoiceFile)
+{
+    if (!catalogue) return true;
+    HCURSOR previous = SetCursor(LoadCursorA(NULL, IDC_WAIT));
+    catalogue->directory = folder ? folder : "";
+    catalogue->ScanRenderers(folder);
+    ChooseDefaultModes(catalogue);
+    ReadSavedChoice(catalogue, savedChoiceFile);
+    SetCursor(previous);
+    return true;
+}

@@ -1,0 +1,12 @@
+// The one-time build of the display catalogue: scan, default modes, then the saved choice.
+#ifndef TUMBLERIDGE_CATALOGUEBUILD_H
+#define TUMBLERIDGE_CATALOGUEBUILD_H
+
+class DisplayCatalogue;
+
+// Scans the folder (empty: the current folder) under the wait cursor, gives every device its default
+// mode, then preselects what the saved-choice file names (a saved mode that matches replaces the
+// default). Always true: a missing plug-in or file only leaves less to choose from.
+bool BuildCatalogue(DisplayCatalogue* catalogue, const char* folder, const char* savedChoiceFile);
+
+#endif

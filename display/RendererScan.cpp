@@ -1,0 +1,80 @@
+// The Windows half of the display catalogue: finding the renderer plug-ins and asking each for its modes.
+#include "display/DisplayCatalogue.h"
+
+#include "display/ModeRecord.h"
+#include "launcher/ProcLookup.h"
+
+#include <windows.h>
+
+#include <io.h>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const UINT rendererDescriptionId = 5;         // string 5 of the plug-in's own string table
+const int rendererDescriptionCapacity = 255;  // 254 characters and a NUL
+const int searchPatternCapacity = 260;        // 259 characters and a NUL
+
+// "*.REN" for the current folder, else the folder joined to it. False when the pattern would not fit:
+// a cut pattern would search some other folder.
+bool MakeSearchPattern(const char* folder, char* pattern, std::size_t capacity)
+{
+    if (!folder || !*folder) return std::snprintf(pattern, capacity, "*.REN") > 0;
+    std::size_t length = std::strlen(folder);
+    const char* format = folder[length - 1] == '\\' ? "%s*.REN" : "%s\\*.REN";
+    int written = std::snprintf(pattern, capacity, format, folder);
+    return written > 0 && static_cast<std::size_t>(written) < capacity;
+}
+
+}  // namespace
+
+int DisplayCatalogue::ScanRenderers(const char* folder)
+{
+    char pattern[searchPatternCapacity];
+    if (!MakeSearchPattern(folder, pattern, sizeof pattern)) return 0;
+    _finddata_t found;
+    intptr_t search = _findfirst(pattern, &found);
+    if (search == -1) return 0;
+    int added = 0;
+    do {
+        if (AddRenderer(found.name)) ++added;
+    } while (_findnext(search, &found) == 0);
+    _findclose(search);
+    return added;
+}
+
+RendererEntry* DisplayCatalogue::AddRenderer(const char* fileName)
+{
+    if (!fileName) return nullptr;
+    std::unique_ptr<RendererEntry> entry(new RendererEntry(fileName));
+
+    // No system box for a plug-in that cannot be opened or lacks a library of its own.
+    UINT previousMode = SetErrorMode(SEM_NOOPENFILEERRORBOX);
+    HMODULE library = LoadLibraryA(fileName);
+    SetErrorMode(previousMode);
+    if (!library) return nullptr;
+
+    GetSupportedModesFunction getSupportedModes = LookupProc<GetSupportedModesFunction>(library, "GetSupportedModes");
+    FreeModeListFunction freeModeList = LookupProc<FreeModeListFunction>(library, "FreeModeList");
+    if (!getSupportedModes || !freeModeList) {
+        FreeLibrary(library);
+        return nullptr;
+    }
+
+    char description[rendererDescriptionCapacity];
+    if (LoadStringA(library, rendererDescriptionId, description, sizeof description) > 0) {
+        entry->description = description;
+    }
+
+    ModeRecord* head = getSupportedModes();
+    if (!head) {
+        FreeLibrary(library);
+        return nullptr;
+    }
+    entry->AddModeRecords(head);
+    freeModeList(head);
+    FreeLibrary(library);
+    return AppendRenderer(std::move(entry));
+}

@@ -1,0 +1,387 @@
+// The display button's flows and the real "DISPLAY" dialog over stand-in plug-ins: the warning, the
+// missing-renderer message, preselection from "autoexec.cfg", the linked lists, OK, Cancel and the
+// choice written back into the script.
+#include "DialogDriver.h"
+#include "DisplayTestSupport.h"
+#include "TestKit.h"
+#include "display/DisplayCatalogue.h"
+#include "display/DisplayDialog.h"
+#include "display/SavedChoiceFile.h"
+#include "launcher/LauncherState.h"
+#include "resource.h"
+
+#include <algorithm>
+
+namespace {
+
+const char* const d3dRow = "Direct3D Hardware Renderer (D3D.REN)";
+const char* const softRow = "Software Renderer (SOFT.REN)";
+const char* const filterRow = "Filter Test Renderer (FILTER.REN)";
+const char* const primaryRow = "Primary Display Driver (display)";
+const char* const accelRow = "3D Accelerator (accel)";
+
+std::string TableText(UINT id)
+{
+    char text[512];
+    LoadTableString(id, text, sizeof text);
+    return text;
+}
+
+std::string SelectedRow(HWND dialog, int id)
+{
+    int row = ListSelection(dialog, id);
+    return row < 0 ? "(none)" : ListRow(dialog, id, row);
+}
+
+// Selects the row with that text as the player does; false when there is none.
+bool SelectRowText(HWND dialog, int id, const std::string& text)
+{
+    std::vector<std::string> rows = ListRows(dialog, id);
+    auto found = std::find(rows.begin(), rows.end(), text);
+    if (found == rows.end()) return false;
+    SelectListRow(dialog, id, static_cast<int>(found - rows.begin()));
+    return true;
+}
+
+// The three selections as "renderer / device / mode".
+std::string Selections(HWND dialog)
+{
+    return SelectedRow(dialog, IDC_DISPLAY_RENDERERS) + " / " + SelectedRow(dialog, IDC_DISPLAY_DEVICES) + " / " +
+           SelectedRow(dialog, IDC_DISPLAY_MODES);
+}
+
+// The catalogue's choice in the same form, from the objects themselves.
+std::string Chosen()
+{
+    if (!theDisplayCatalogue) return "(no catalogue)";
+    const RendererEntry* renderer = theDisplayCatalogue->selectedRenderer;
+    if (!renderer) return "(none)";
+    const DeviceEntry* device = renderer->selectedDevice;
+    const ModeEntry* mode = device ? device->selectedMode : NULL;
+    return renderer->DisplayText() + " / " + (device ? device->DisplayText() : "(none)") + " / " +
+           (mode ? mode->text : "(none)");
+}
+
+std::string Joined(const std::vector<std::string>& rows)
+{
+    std::string joined;
+    for (const std::string& row : rows) joined += (joined.empty() ? "" : "|") + row;
+    return joined;
+}
+
+void ExpectDriverDone(const DialogDriver& driver)
+{
+    CHECK_EQ(driver.PendingSteps(), size_t(0));
+    CHECK(driver.Unexpected().empty());
+}
+
+const char* const sampleScript =
+    "// Tumbleridge engine settings\r\n"
+    "\"RenderDll\" \"SOFT.REN\"\r\n"
+    "\"Renderer\" \"Software Renderer\"\r\n"
+    "\"CardDesc\" \"software\"\r\n"
+    "\"ScreenWidth\" \"800\"\r\n"
+    "\"ScreenHeight\" \"600\"\r\n"
+    "\"BitDepth\" \"16\"\r\n"
+    "\r\n"
+    "\"MusicVolume\" \"80\"\r\n"
+    "bind \"F1\" \"screenshot\"\n";
+
+}  // namespace
+
+TEST_CASE(WarningDeclinedBuildsNothingAndIsShownAgain)
+{
+    PluginFolder folder("dialog-warning", {"FILTER.REN"});
+    {
+        DialogDriver driver;
+        driver.Then([](HWND box) {
+            CHECK(IsMessageBox(box));
+            CHECK_EQ(MessageBoxText(box), TableText(IDS_DISPLAY_WARNING));
+            CHECK_EQ(WindowText(box), "Tumbleridge");
+            CHECK(GetDlgItem(box, IDCANCEL) != NULL);
+            EndWith(box, IDCANCEL);
+        });
+        CHECK_EQ(OpenDisplayDialog(NULL), 0);
+        ExpectDriverDone(driver);
+    }
+    CHECK(theDisplayCatalogue == NULL);
+    CHECK_EQ(displayWarned, DWORD(0));
+    {
+        DialogDriver driver;
+        driver.Then([](HWND box) {
+            CHECK_EQ(MessageBoxText(box), TableText(IDS_DISPLAY_WARNING));
+            EndWith(box, IDOK);
+        });
+        driver.Then([](HWND dialog) {
+            CHECK(!IsMessageBox(dialog));
+            CHECK_EQ(ListCount(dialog, IDC_DISPLAY_RENDERERS), 1);
+            EndWith(dialog, IDOK);
+        });
+        CHECK_EQ(OpenDisplayDialog(NULL), 1);
+        ExpectDriverDone(driver);
+    }
+    CHECK_EQ(displayWarned, DWORD(1));
+    CHECK(theDisplayCatalogue != NULL);
+    {  // accepted once: no more warning in this run
+        DialogDriver driver;
+        driver.Then([](HWND dialog) {
+            CHECK(!IsMessageBox(dialog));
+            EndWith(dialog, IDCANCEL);
+        });
+        CHECK_EQ(OpenDisplayDialog(NULL), 0);
+        ExpectDriverDone(driver);
+    }
+}
+
+TEST_CASE(NoUsableRendererShowsString51EachTimeWithoutScanningAgain)
+{
+    PluginFolder folder("dialog-no-renderers", {"NULLLIST.REN"});
+    {
+        DialogDriver driver;
+        driver.Then([](HWND box) { EndWith(box, IDOK); });
+        driver.Then([](HWND box) {
+            CHECK(IsMessageBox(box));
+            CHECK_EQ(MessageBoxText(box), TableText(IDS_NO_RENDERERS));
+            CHECK(GetDlgItem(box, IDCANCEL) == NULL);
+            EndWith(box, IDOK);
+        });
+        CHECK_EQ(OpenDisplayDialog(NULL), 0);
+        ExpectDriverDone(driver);
+    }
+    REQUIRE(theDisplayCatalogue != NULL);
+    // A plug-in that appears now is seen on the next run only.
+    folder.Add("FILTER.REN");
+    {
+        DialogDriver driver;
+        driver.Then([](HWND box) {
+            CHECK_EQ(MessageBoxText(box), TableText(IDS_NO_RENDERERS));
+            EndWith(box, IDOK);
+        });
+        CHECK_EQ(OpenDisplayDialog(NULL), 0);
+        ExpectDriverDone(driver);
+    }
+    CHECK(theDisplayCatalogue->renderers.empty());
+}
+
+TEST_CASE(SavedChoiceIsPreselectedAndAnUnknownNameFallsBack)
+{
+    PluginFolder folder("dialog-preselect", {"FILTER.REN", "D3D.REN", "SOFT.REN"});
+    folder.Write("autoexec.cfg",
+                 "\"RenderDll\" \"D3D.REN\"\r\n\"Renderer\" \"x\"\r\n\"CardDesc\" \"accel\"\r\n"
+                 "\"ScreenWidth\" \"800\"\r\n\"ScreenHeight\" \"600\"\r\n\"BitDepth\" \"16\"\r\n");
+    displayWarned = 1;
+    DialogDriver driver;
+    driver.Then([](HWND dialog) {
+        CHECK_EQ(Selections(dialog), std::string(d3dRow) + " / " + accelRow + " / 800 x 600 x 16");
+        CHECK_EQ(ListRows(dialog, IDC_DISPLAY_DEVICES).size(), size_t(2));
+        EndWith(dialog, IDCANCEL);
+    });
+    OpenDisplayDialog(NULL);
+    ExpectDriverDone(driver);
+
+    // The same name in other letter case matches nothing: the first renderer, its last device and that
+    // device's default mode show.
+    DestroyDisplayCatalogue();
+    folder.Write("autoexec.cfg", "\"RenderDll\" \"d3d.ren\"\r\n\"CardDesc\" \"accel\"\r\n");
+    DialogDriver again;
+    again.Then([](HWND dialog) {
+        REQUIRE(theDisplayCatalogue && !theDisplayCatalogue->renderers.empty());
+        const RendererEntry* first = theDisplayCatalogue->renderers[0].get();
+        CHECK_EQ(ListSelection(dialog, IDC_DISPLAY_RENDERERS), 0);
+        CHECK_EQ(SelectedRow(dialog, IDC_DISPLAY_RENDERERS), first->DisplayText());
+        CHECK_EQ(ListSelection(dialog, IDC_DISPLAY_DEVICES), ListCount(dialog, IDC_DISPLAY_DEVICES) - 1);
+        CHECK_EQ(Selections(dialog), Chosen());
+        EndWith(dialog, IDCANCEL);
+    });
+    OpenDisplayDialog(NULL);
+    ExpectDriverDone(again);
+}
+
+TEST_CASE(WithoutASavedDeviceTheLastDeviceAndItsDefaultModeShow)
+{
+    PluginFolder folder("dialog-no-device", {"D3D.REN"});
+    folder.Write("autoexec.cfg", "RenderDll D3D.REN\nScreenWidth 1024\nScreenHeight 768\nBitDepth 32\n");
+    displayWarned = 1;
+    DialogDriver driver;
+    driver.Then([](HWND dialog) {
+        CHECK_EQ(Selections(dialog), std::string(d3dRow) + " / " + accelRow + " / 640 x 480 x 16");
+        // The lists' fall-backs are written into the catalogue at once.
+        CHECK_EQ(Chosen(), Selections(dialog));
+        SelectRowText(dialog, IDC_DISPLAY_DEVICES, primaryRow);
+        CHECK_EQ(SelectedRow(dialog, IDC_DISPLAY_MODES), "640 x 480 x 16");
+        CHECK_EQ(ListCount(dialog, IDC_DISPLAY_MODES), 10);
+        EndWith(dialog, IDCANCEL);
+    });
+    OpenDisplayDialog(NULL);
+    ExpectDriverDone(driver);
+}
+
+TEST_CASE(RendererChangeRefillsBothListsAndEachRendererKeepsItsChoice)
+{
+    PluginFolder folder("dialog-linked", {"FILTER.REN", "D3D.REN"});
+    displayWarned = 1;
+    DialogDriver driver;
+    driver.Then([](HWND dialog) {
+        REQUIRE(SelectRowText(dialog, IDC_DISPLAY_RENDERERS, d3dRow));
+        CHECK_EQ(Joined(ListRows(dialog, IDC_DISPLAY_DEVICES)), std::string(primaryRow) + "|" + accelRow);
+        CHECK_EQ(SelectedRow(dialog, IDC_DISPLAY_DEVICES), accelRow);
+        CHECK_EQ(Joined(ListRows(dialog, IDC_DISPLAY_MODES)), "640 x 480 x 16|800 x 600 x 16");
+        REQUIRE(SelectRowText(dialog, IDC_DISPLAY_DEVICES, primaryRow));
+        CHECK_EQ(ListCount(dialog, IDC_DISPLAY_MODES), 10);
+        // A double click selects and leaves the dialog open (the result below would be 1 otherwise).
+        std::vector<std::string> modes = ListRows(dialog, IDC_DISPLAY_MODES);
+        int row = static_cast<int>(std::find(modes.begin(), modes.end(), "1024 x 768 x 32") - modes.begin());
+        DoubleClickListRow(dialog, IDC_DISPLAY_MODES, row);
+        CHECK_EQ(Chosen(), std::string(d3dRow) + " / " + primaryRow + " / 1024 x 768 x 32");
+
+        REQUIRE(SelectRowText(dialog, IDC_DISPLAY_RENDERERS, filterRow));
+        CHECK_EQ(Joined(ListRows(dialog, IDC_DISPLAY_DEVICES)), "Filter Label (Filter Card)");
+        CHECK_EQ(SelectedRow(dialog, IDC_DISPLAY_MODES), "640 x 480 x 16");
+        CHECK_EQ(Chosen(), Selections(dialog));
+
+        REQUIRE(SelectRowText(dialog, IDC_DISPLAY_RENDERERS, d3dRow));
+        CHECK_EQ(Selections(dialog), std::string(d3dRow) + " / " + primaryRow + " / 1024 x 768 x 32");
+        CHECK_EQ(Chosen(), Selections(dialog));
+        EndWith(dialog, IDCANCEL);
+    });
+    CHECK_EQ(OpenDisplayDialog(NULL), 0);
+    ExpectDriverDone(driver);
+}
+
+TEST_CASE(CancelForgetsOnlyTheRenderer)
+{
+    PluginFolder folder("dialog-cancel", {"FILTER.REN", "D3D.REN"});
+    displayWarned = 1;
+    DialogDriver driver;
+    driver.Then([](HWND dialog) {
+        SelectRowText(dialog, IDC_DISPLAY_RENDERERS, d3dRow);
+        SelectRowText(dialog, IDC_DISPLAY_DEVICES, primaryRow);
+        SelectRowText(dialog, IDC_DISPLAY_MODES, "800 x 600 x 32");
+        EndWith(dialog, IDCANCEL);
+    });
+    driver.Then([](HWND dialog) {
+        REQUIRE(theDisplayCatalogue != NULL);
+        CHECK_EQ(ListSelection(dialog, IDC_DISPLAY_RENDERERS), 0);
+        CHECK_EQ(SelectedRow(dialog, IDC_DISPLAY_RENDERERS), theDisplayCatalogue->renderers[0]->DisplayText());
+        SelectRowText(dialog, IDC_DISPLAY_RENDERERS, d3dRow);
+        CHECK_EQ(Selections(dialog), std::string(d3dRow) + " / " + primaryRow + " / 800 x 600 x 32");
+        EndWith(dialog, IDOK);
+    });
+    CHECK_EQ(OpenDisplayDialog(NULL), 0);
+    REQUIRE(theDisplayCatalogue != NULL);
+    CHECK(theDisplayCatalogue->selectedRenderer == NULL);
+    const RendererEntry* d3d = theDisplayCatalogue->FindRenderer("D3D.REN");
+    REQUIRE(d3d != NULL && d3d->selectedDevice != NULL && d3d->selectedDevice->selectedMode != NULL);
+    CHECK_EQ(d3d->selectedDevice->cardDesc, "display");
+    CHECK_EQ(d3d->selectedDevice->selectedMode->text, "800 x 600 x 32");
+    CHECK_EQ(OpenDisplayDialog(NULL), 1);
+    ExpectDriverDone(driver);
+}
+
+TEST_CASE(RendererWithoutDevicesShowsNoModesAndOkWritesNothing)
+{
+    PluginFolder folder("dialog-no-devices", {"FILTER.REN", "DROPPED.REN"});
+    displayWarned = 1;
+    DialogDriver driver;
+    driver.Then([](HWND dialog) {
+        std::vector<std::string> renderers = ListRows(dialog, IDC_DISPLAY_RENDERERS);
+        int dropped = renderers[0].find("DROPPED.REN") != std::string::npos ? 0 : 1;
+        SelectListRow(dialog, IDC_DISPLAY_RENDERERS, dropped);
+        CHECK_EQ(ListCount(dialog, IDC_DISPLAY_DEVICES), 0);
+        CHECK_EQ(ListCount(dialog, IDC_DISPLAY_MODES), 0);
+        EndWith(dialog, IDOK);
+    });
+    CHECK_EQ(OpenDisplayDialog(NULL), 1);
+    ExpectDriverDone(driver);
+    CHECK(!FileExists(folder.Path("autoexec.cfg")));
+}
+
+TEST_CASE(OkWritesTheChoiceBackAndKeepsEveryOtherLine)
+{
+    PluginFolder folder("dialog-write-back", {"D3D.REN", "SOFT.REN"});
+    folder.Write("autoexec.cfg", sampleScript);
+    displayWarned = 1;
+    DialogDriver driver;
+    driver.Then([](HWND dialog) {
+        CHECK_EQ(Selections(dialog), std::string(softRow) + " / Software Rasteriser (software) / 800 x 600 x 16");
+        SelectRowText(dialog, IDC_DISPLAY_RENDERERS, d3dRow);
+        SelectRowText(dialog, IDC_DISPLAY_DEVICES, primaryRow);
+        SelectRowText(dialog, IDC_DISPLAY_MODES, "1024 x 768 x 32");
+        EndWith(dialog, IDOK);
+    });
+    CHECK_EQ(OpenDisplayDialog(NULL), 1);
+    ExpectDriverDone(driver);
+    CHECK_EQ(folder.Read("autoexec.cfg"),
+             "// Tumbleridge engine settings\r\n"
+             "\"RenderDll\" \"D3D.REN\"\r\n"
+             "\"Renderer\" \"Software Renderer\"\r\n"
+             "\"CardDesc\" \"display\"\r\n"
+             "\"ScreenWidth\" \"1024\"\r\n"
+             "\"ScreenHeight\" \"768\"\r\n"
+             "\"BitDepth\" \"32\"\r\n"
+             "\r\n"
+             "\"MusicVolume\" \"80\"\r\n"
+             "bind \"F1\" \"screenshot\"\n");
+    std::vector<std::string> files = folder.Files();
+    std::sort(files.begin(), files.end());
+    CHECK_EQ(Joined(files), "D3D.REN|SOFT.REN|autoexec.cfg");
+
+    // The next run reads the choice back.
+    DestroyDisplayCatalogue();
+    DialogDriver nextRun;
+    nextRun.Then([](HWND dialog) {
+        CHECK_EQ(Selections(dialog), std::string(d3dRow) + " / " + primaryRow + " / 1024 x 768 x 32");
+        EndWith(dialog, IDCANCEL);
+    });
+    OpenDisplayDialog(NULL);
+    ExpectDriverDone(nextRun);
+}
+
+TEST_CASE(OkMakesAMissingScriptAndCancelWritesNothing)
+{
+    PluginFolder folder("dialog-new-script", {"SOFT.REN"});
+    displayWarned = 1;
+    DialogDriver driver;
+    driver.Then([](HWND dialog) { EndWith(dialog, IDCANCEL); });
+    driver.Then([](HWND dialog) { EndWith(dialog, IDOK); });
+    OpenDisplayDialog(NULL);
+    CHECK(!FileExists(folder.Path("autoexec.cfg")));
+    OpenDisplayDialog(NULL);
+    ExpectDriverDone(driver);
+    CHECK_EQ(folder.Read("autoexec.cfg"),
+             "\"RenderDll\" \"SOFT.REN\"\r\n\"CardDesc\" \"software\"\r\n\"ScreenWidth\" \"640\"\r\n"
+             "\"ScreenHeight\" \"480\"\r\n\"BitDepth\" \"16\"\r\n");
+}
+
+TEST_CASE(FailedWriteLeavesTheOldScriptWhole)
+{
+    PluginFolder folder("dialog-write-fails", {"D3D.REN", "SOFT.REN"});
+    folder.Write("autoexec.cfg", sampleScript);
+    REQUIRE(SetFileAttributesA(folder.Path("autoexec.cfg").c_str(), FILE_ATTRIBUTE_READONLY));
+    displayWarned = 1;
+    DialogDriver driver;
+    driver.Then([](HWND dialog) {
+        SelectRowText(dialog, IDC_DISPLAY_RENDERERS, d3dRow);
+        EndWith(dialog, IDOK);
+    });
+    CHECK_EQ(OpenDisplayDialog(NULL), 1);
+    ExpectDriverDone(driver);
+    CHECK_EQ(folder.Read("autoexec.cfg"), sampleScript);
+    CHECK_EQ(folder.Files().size(), size_t(3));  // no temporary file left behind
+    SetFileAttributesA(folder.Path("autoexec.cfg").c_str(), FILE_ATTRIBUTE_NORMAL);
+
+    // A script that cannot be read is not replaced; a folder that cannot hold the temporary file fails.
+    CreateDirectoryA(folder.Path("locked.cfg").c_str(), NULL);
+    CHECK(!WriteSavedChoice("locked.cfg", *theDisplayCatalogue));
+    CHECK(!ReplaceFileContents(folder.Path("no such folder\\autoexec.cfg").c_str(), "x"));
+    // The script held open by another program (without sharing deletion) cannot be replaced.
+    HANDLE held = CreateFileA(folder.Path("autoexec.cfg").c_str(), GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, NULL);
+    REQUIRE(held != INVALID_HANDLE_VALUE);
+    CHECK(!ReplaceFileContents(folder.Path("autoexec.cfg").c_str(), "replaced"));
+    CloseHandle(held);
+    CHECK_EQ(folder.Read("autoexec.cfg"), sampleScript);
+    CHECK_EQ(folder.Files().size(), size_t(3));
+    CHECK(ReplaceFileContents(folder.Path("autoexec.cfg").c_str(), "replaced"));
+    CHECK_EQ(folder.Read("autoexec.cfg"), "replaced");
+}
