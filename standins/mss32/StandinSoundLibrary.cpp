@@ -4,6 +4,7 @@
 // The control file "mss32-standin.txt" lies beside the DLL and is read again by each AIL_startup. Lines:
 //   provider=<name>      a provider, listed in file order
 //   unopenable=<name>    a provider that is listed but whose AIL_open_3D_provider fails
+//   nameless=<anything>  a provider delivered with a null name pointer (a broken library)
 //   wave-out=fail        AIL_waveOutOpen fails
 //   endless=1            the enumeration starts over instead of ending (a broken library)
 //   log=<file>           append one line per call to this file (relative to the DLL's folder)
@@ -34,6 +35,7 @@ struct Provider {
     std::string name;
     bool opens;
     bool isOpen;
+    bool nameless;
 };
 
 struct Settings {
@@ -155,7 +157,8 @@ STANDIN_CALL int WINAPI AIL_enumerate_3D_providers(UINT_PTR* cursor, UINT_PTR* p
     if (settings.endless) index %= settings.providers.size();
     if (index >= settings.providers.size()) return 0;
     *provider = index + 1;
-    *name = const_cast<char*>(settings.providers[index].name.c_str());
+    const Provider& delivered = settings.providers[index];
+    *name = delivered.nameless ? NULL : const_cast<char*>(delivered.name.c_str());
     *cursor = *cursor + 1;
     return 1;
 }

@@ -122,6 +122,18 @@ TEST_CASE(QuerySetsThePreferencesAndProbesEachProviderInOrder)
     CHECK(driver.Unexpected().empty());
 }
 
+TEST_CASE(ProviderDeliveredWithoutANameIsSkippedUnopened)
+{
+    SoundMachine machine("sound-nameless", {"nameless=", "provider=Named"});
+    ProviderEntry* first = NULL;
+    CHECK_EQ(EnumerateProviders(&first, 1), 1);
+    REQUIRE(CountProviders(first) == 1);
+    CHECK_EQ(first->name, "Named");
+    std::vector<std::string> calls = machine.Calls();
+    CHECK(std::find(calls.begin(), calls.end(), "AIL_open_3D_provider nameless") == calls.end());
+    CHECK(std::find(calls.begin(), calls.end(), "AIL_open_3D_provider Named") != calls.end());
+}
+
 TEST_CASE(EnumerationWithoutProbeOpensNoProvider)
 {
     SoundMachine machine("sound-noprobe", {"provider=First", "unopenable=Second"});
