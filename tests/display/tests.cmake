@@ -5,3 +5,4 @@ tr_fuzz_target(display_saved_choice_fuzz SOURCES tests/display/SavedChoiceFuzz.c
                CORPUS ${TR_ROOT}/tests/display/corpus RUNS 20000)
 tr_wine_test(display_scan_tests tests/display/RendererScanTests.cpp tests/display/DisplayTestSupport.cpp)
 tr_wine_test(display_dialog_tests tests/display/DisplayDialogTests.cpp tests/display/DisplayTestSupport.cpp)
+tr_wine_test(display_end_to_end_tests tests/display/DisplayEndToEndTests.cpp)
