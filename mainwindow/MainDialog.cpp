@@ -1,3 +1,4 @@
+#include <cstdio>
 // The main window "GAME": the picture drawn through its palette, the commands, and the two web links.
 #include "mainwindow/MainDialog.h"
 
@@ -145,6 +146,16 @@ BOOL OnLinkButtonUp(HWND dialog, WPARAM keys, LPARAM position)
     return TRUE;
 }
 
+// Paints the picture over the erased background. The erase comes first, inside BeginPaint: drawing before it
+// would let the erase that BeginPaint sends for an erased update region wipe the picture out again.
+BOOL OnMainPaint(HWND dialog)
+{
+    PAINTSTRUCT paint;
+    if (BeginPaint(dialog, &paint)) EndPaint(dialog, &paint);
+    DrawMainPicture(dialog, appActive == 0);
+    return FALSE;  // the platform's painting follows (nothing is left to paint)
+}
+
 BOOL OnActivateApp(HWND dialog, WPARAM active)
 {
     appActive = active;
@@ -177,8 +188,7 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         case WM_SETCURSOR:
             return TRUE;  // keeps the cursor that the zone test chose
         case WM_PAINT:
-            DrawMainPicture(dialog, appActive == 0);
-            return FALSE;  // the platform's painting follows
+            return OnMainPaint(dialog);
         case WM_ACTIVATEAPP:
             return OnActivateApp(dialog, wParam);
         case WM_PALETTECHANGED:

@@ -22,3 +22,4 @@ if(NOT WIN32)
 endif()
 
 tr_wine_test(mainwindow_image_tests tests/mainwindow/ImageTests.cpp tests/mainwindow/PictureBuilders.cpp)
+tr_wine_test(mainwindow_dialog_tests tests/mainwindow/MainDialogTests.cpp)
