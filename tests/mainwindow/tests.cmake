@@ -23,3 +23,4 @@ endif()
 
 tr_wine_test(mainwindow_image_tests tests/mainwindow/ImageTests.cpp tests/mainwindow/PictureBuilders.cpp)
 tr_wine_test(mainwindow_dialog_tests tests/mainwindow/MainDialogTests.cpp)
+include(${TR_ROOT}/tests/mainwindow/fuzz/fuzz.cmake)
