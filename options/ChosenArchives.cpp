@@ -6,7 +6,6 @@
 #include "launcher/LauncherState.h"
 #include "launcher/RegistryStore.h"
 #include "options/ArchiveList.h"
-#include "options/CustomizeStrings.h"
 #include "resource.h"
 
 int keepChoice = 0;

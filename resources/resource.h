@@ -66,6 +66,7 @@
 #define IDS_LABEL_RESTORE           82
 #define IDS_LABEL_COMMANDLINE       83
 #define IDS_LANGUAGE                84
+#define IDS_ARCHIVES_LEFT_OUT       90      // add-on archives too many to store whole
 
 // ---------------------------------------------------------------- other resources
 #define IDB_MAIN_PICTURE            138     // the 320 by 240, 256-colour picture of the main window

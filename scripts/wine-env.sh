@@ -17,16 +17,15 @@ tr_wine_start() {
         wineserver -w
         # No crash dialog for a failing test program.
         wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1 || true
-        # Windows not managed by an X window manager (there is none on Xvfb): Wine draws their frames itself
-        # and does not wait for a manager's answer each time a dialog closes.
-        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
         wineserver -w
     fi
     wineserver -p 2>/dev/null || true   # already running: keep it
     # The first program brings up Wine's own services, which then live as long as the server. Start them
     # here with their output going nowhere: started by a test, they would hold the test runner's output
-    # pipe open and the test would never end.
-    wine cmd.exe /c exit </dev/null >/dev/null 2>&1 || true
+    # pipe open and the test would never end. That first program makes windows unmanaged by an X window
+    # manager (there is none on Xvfb): Wine draws their frames itself and does not wait for a manager's
+    # answer each time a dialog closes.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 || true
 }
 
 tr_wine_stop() {
