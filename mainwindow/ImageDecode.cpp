@@ -67,11 +67,18 @@ ImageStatus DecodeRunLengthLine(const uint8_t* bytes, size_t size, size_t* posit
     size_t filled = 0;
     while (filled < count) {
         if (pos >= size) return ImageCodesEnd;
-        uint8_t code = bytes[pos++];
+        uint8_t code = bytes[pos];
         if (code < 0xC0) {
-            out[filled++] = code;
+            // A span of plain bytes is copied in one block, up to the next run code or the line's end.
+            size_t end = pos + 1;
+            size_t limit = pos + (count - filled) < size ? pos + (count - filled) : size;
+            while (end < limit && bytes[end] < 0xC0) ++end;
+            std::memcpy(out + filled, bytes + pos, end - pos);
+            filled += end - pos;
+            pos = end;
             continue;
         }
+        ++pos;
         if (pos >= size) return ImageCodesEnd;
         size_t run = code & 0x3F;
         uint8_t value = bytes[pos++];
