@@ -1,4 +1,6 @@
 // The warning and the dialog "ADVANCED", driven on the real template against Wine's registry.
+#include <algorithm>
+
 #include "AdvancedTestRun.h"
 #include "DialogDriver.h"
 #include "TestKit.h"
@@ -7,6 +9,7 @@
 #include "options/AdvancedOptions.h"
 #include "options/ConsoleCommands.h"
 #include "options/HelpDialogs.h"
+#include "tests/sound/SoundMachine.h"
 #include "resource.h"
 
 namespace {
@@ -113,6 +116,24 @@ TEST_CASE(BoxesShowStoredSwitchesAndOkKeepsOnlyZeroOrOne)
                      bool expected = flag.id == IDC_ADV_DISABLE_FOG || flag.id == IDC_ADV_DISABLE_CURSOR;
                      CHECK_EQ(IsChecked(dialog, flag.id), expected);
                  }
+                 const std::vector<int> tabOrder = {IDC_ADV_DISABLE_SOUND,
+                                                    IDC_ADV_DISABLE_MUSIC,
+                                                    IDC_ADV_DISABLE_MOVIES,
+                                                    IDC_ADV_DISABLE_FOG,
+                                                    IDC_ADV_DISABLE_JOYSTICK,
+                                                    IDC_ADV_DISABLE_TRIPBUF,
+                                                    IDC_ADV_DISABLE_CURSOR,
+                                                    IDC_ADV_DISABLE_LOADSCREEN,
+                                                    IDC_ADV_RESTORE_DEFAULTS,
+                                                    IDC_ADV_COMMANDS,
+                                                    IDC_ADV_SAVE_COMMANDS,
+                                                    IDC_ADV_OPTION_HELP,
+                                                    IDC_ADV_CARD_NOTES,
+                                                    IDC_ADV_3D_SOUND,
+                                                    IDOK,
+                                                    IDCANCEL};
+                 CHECK(TabOrder(dialog) == tabOrder);
+                 CHECK_EQ(MnemonicClashes(dialog), "");
                  CHECK(IsChecked(dialog, IDC_ADV_SAVE_COMMANDS));  // a fresh machine keeps the commands
                  CHECK_EQ(ControlText(dialog, IDC_ADV_COMMANDS), "");
                  EndWith(dialog, IDOK);
@@ -234,14 +255,19 @@ TEST_CASE(TheLongestTextSurvivesARestartAndLongerOnesAreCut)
     CloseTestStore();
 }
 
-TEST_CASE(WhatTheHelpDialogsStoreSurvivesCancelOfTheAdvancedDialog)
+TEST_CASE(WhatTheHelpAndSoundDialogsStoreSurvivesCancelOfTheAdvancedDialog)
 {
-    FreshMachine fresh;
+    // A machine with the stand-in sound library and its two providers, the sound query long accepted.
+    SoundMachine machine("advanced-sound",
+                         {std::string("provider=") + hardwareProvider, std::string("provider=") + softwareProvider});
+    WriteSettingDword("Sound Enum Warning", 1);
     AcceptWarning();
+    StartRun();
     DialogDriver driver;
     driver.Then([](HWND dialog) {
         ClickButton(dialog, IDC_ADV_OPTION_HELP);  // its dialog's step runs before the click returns
         ClickButton(dialog, IDC_ADV_CARD_NOTES);
+        ClickButton(dialog, IDC_ADV_3D_SOUND);
         CHECK(IsWindow(dialog));  // the advanced dialog stays open
         ClickButton(dialog, IDC_ADV_DISABLE_SOUND);
         EndWith(dialog, IDCANCEL);
@@ -256,11 +282,23 @@ TEST_CASE(WhatTheHelpDialogsStoreSurvivesCancelOfTheAdvancedDialog)
         SelectListRow(notes, IDC_HELP_TOPICS, 14);
         EndWith(notes, IDOK);
     });
+    driver.Then([](HWND sound) {
+        REQUIRE(GetDlgItem(sound, IDC_SOUND_PROVIDERS) != NULL);
+        CHECK(GetParent(sound) != NULL);  // owned by the advanced dialog
+        std::vector<std::string> rows = ListRows(sound, IDC_SOUND_PROVIDERS);
+        int software = static_cast<int>(std::find(rows.begin(), rows.end(), softwareProvider) - rows.begin());
+        REQUIRE(software < static_cast<int>(rows.size()));
+        SelectListRow(sound, IDC_SOUND_PROVIDERS, software);
+        ClickButton(sound, IDC_SOUND_REVERB_30);
+        EndWith(sound, IDOK);
+    });
     CHECK_EQ(ShowAdvancedOptions(NULL), 0);
     CHECK_EQ(driver.PendingSteps(), 0u);
     CHECK(driver.Unexpected().empty());
     CHECK_EQ(SettingDword("AdvOptSel", 99), 3u);
     CHECK_EQ(SettingDword("3DCardSel", 99), 14u);
+    CHECK_EQ(SettingString("Sound Provider Name"), softwareProvider);
+    CHECK_EQ(SettingDword("Sound Reverb", 99), 30u);
     CHECK_EQ(disableSwitches[DisableSound], 0u);
     CHECK(!SettingExists("Save Commands"));
 }

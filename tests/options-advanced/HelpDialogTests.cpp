@@ -14,6 +14,7 @@ const char* const cardRows[] = {"3DFX Voodoo1",    "3DFX Voodoo2",    "3DFX Bans
                                 "Rendition V1000", "Rendition V2x00", "S3 Savage",    "S3 Virge"};
 const UINT cardNoteIds[] = {19, 20, 21, 22, 23, 31, 32, 24, 25, 26, 72, 27, 33, 28, 29, 30};
 const UINT optionHelpIds[] = {34, 35, 36, 38, 42, 45, 46, 47, 48, 49};
+const std::vector<int> helpTabOrder = {IDC_HELP_TOPICS, IDC_HELP_TEXT, IDOK, IDCANCEL};
 
 typedef void (*ShowHelp)(HWND owner);
 
@@ -52,6 +53,8 @@ TEST_CASE(FirstOpeningsSelectTheFirstTopicAndListTheTablesInOrder)
     RunHelp(ShowOptionHelp, [](HWND dialog) {
         CHECK_EQ(ListSelection(dialog, IDC_HELP_TOPICS), 0);
         CHECK_EQ(HelpText(dialog), TableText(IDS_HELP_SOUND));
+        CHECK(TabOrder(dialog) == helpTabOrder);
+        CHECK_EQ(MnemonicClashes(dialog), "");
         std::vector<std::string> rows = ListRows(dialog, IDC_HELP_TOPICS);
         REQUIRE(rows.size() == 10u);
         for (UINT i = 0; i < 10; ++i) {
@@ -64,6 +67,8 @@ TEST_CASE(FirstOpeningsSelectTheFirstTopicAndListTheTablesInOrder)
     RunHelp(ShowCardNotes, [](HWND dialog) {
         CHECK_EQ(ListSelection(dialog, IDC_HELP_TOPICS), 0);
         CHECK_EQ(HelpText(dialog), TableTextWithBreaks(IDS_CARD_VOODOO1));
+        CHECK(TabOrder(dialog) == helpTabOrder);
+        CHECK_EQ(MnemonicClashes(dialog), "");
         std::vector<std::string> rows = ListRows(dialog, IDC_HELP_TOPICS);
         REQUIRE(rows.size() == 16u);
         for (int i = 0; i < 16; ++i) {
