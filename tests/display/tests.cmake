@@ -7,13 +7,3 @@ tr_wine_test(display_scan_tests tests/display/RendererScanTests.cpp tests/displa
 tr_wine_test(display_dialog_tests tests/display/DisplayDialogTests.cpp tests/display/DisplayTestSupport.cpp)
 tr_wine_test(display_end_to_end_tests tests/display/DisplayEndToEndTests.cpp)
 
-# Without a window manager Wine waits two seconds for every managed window that closes; the dialog test
-# program's windows are made unmanaged (the key is per program, so no other program is touched).
-if(WIN32 AND CMAKE_CROSSCOMPILING_EMULATOR)
-    add_test(NAME wine.display_dialog_tests_unmanaged
-             COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} reg add
-                     "HKCU\\Software\\Wine\\AppDefaults\\display_dialog_tests.exe\\X11 Driver" /v Managed /d N /f)
-    set_tests_properties(wine.display_dialog_tests_unmanaged PROPERTIES LABELS wine RUN_SERIAL TRUE TIMEOUT 60
-                         FIXTURES_SETUP display_dialog_tests_unmanaged)
-    set_tests_properties(wine.display_dialog_tests PROPERTIES FIXTURES_REQUIRED display_dialog_tests_unmanaged)
-endif()
