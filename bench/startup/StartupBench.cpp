@@ -9,26 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "DialogSearch.h"
+
 namespace {
-
-struct Search {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK Visit(HWND window, LPARAM context)
-{
-    Search* search = reinterpret_cast<Search*>(context);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    char className[16];
-    if (owner == search->processId && IsWindowVisible(window) && GetClassNameA(window, className, sizeof className) &&
-        lstrcmpA(className, "#32770") == 0) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
 
 // Milliseconds from CreateProcess to a visible dialog of the new process; -1 on failure.
 double TimeToDialog(const std::string& exe, const std::string& folder)
@@ -44,18 +27,18 @@ double TimeToDialog(const std::string& exe, const std::string& folder)
     QueryPerformanceCounter(&start);
     if (!CreateProcessA(exe.c_str(), &command[0], NULL, NULL, FALSE, 0, NULL, folder.c_str(), &startup, &process))
         return -1;
-    Search search = {process.dwProcessId, NULL};
+    HWND found = NULL;
     double elapsed = -1;
     for (int i = 0; i < 30000; ++i) {
-        EnumWindows(Visit, reinterpret_cast<LPARAM>(&search));
-        if (search.found) {
+        found = FindProcessDialog(process.dwProcessId, [](HWND) { return true; });
+        if (found) {
             QueryPerformanceCounter(&now);
             elapsed = 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
             break;
         }
         Sleep(1);
     }
-    if (search.found) PostMessageA(search.found, WM_COMMAND, IDCANCEL, 0);
+    if (found) PostMessageA(found, WM_COMMAND, IDCANCEL, 0);
     if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);

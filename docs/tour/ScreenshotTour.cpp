@@ -7,9 +7,9 @@
 
 #include <cstdio>
 #include <functional>
-#include <set>
 #include <string>
 
+#include "DialogSearch.h"
 #include "resource.h"
 
 namespace {
@@ -18,31 +18,11 @@ DWORD launcherId;
 std::string outputFolder;
 int failures = 0;
 
-struct Search {
-    std::function<bool(HWND)> match;
-    HWND found;
-};
-
-BOOL CALLBACK Visit(HWND window, LPARAM context)
-{
-    Search* search = reinterpret_cast<Search*>(context);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    char className[16];
-    if (owner == launcherId && IsWindowVisible(window) && GetClassNameA(window, className, sizeof className) &&
-        lstrcmpA(className, "#32770") == 0 && search->match(window)) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 HWND WaitFor(const std::function<bool(HWND)>& match, DWORD timeoutMs = 30000)
 {
-    Search search = {match, NULL};
     for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
-        EnumWindows(Visit, reinterpret_cast<LPARAM>(&search));
-        if (search.found) return search.found;
+        HWND found = FindProcessDialog(launcherId, match);
+        if (found) return found;
         Sleep(50);
     }
     return NULL;
@@ -100,7 +80,6 @@ bool Shoot(HWND window, const char* name)
 // Sends a command to a dialog, waits for the dialog it opens, takes its picture and closes it.
 HWND Open(HWND from, int command, const std::function<bool(HWND)>& match, const char* name, bool close = true)
 {
-    std::set<HWND> before;
     PostMessageA(from, WM_COMMAND, MAKEWPARAM(command, 0), 0);
     HWND opened = WaitFor([&](HWND window) { return window != from && match(window); });
     if (!opened) {
