@@ -7,29 +7,31 @@
 
 #include <functional>
 
+struct ProcessDialogSearch {
+    DWORD processId;
+    const std::function<bool(HWND)>* match;
+    HWND found;
+};
+
+inline BOOL CALLBACK VisitProcessDialog(HWND window, LPARAM context)
+{
+    ProcessDialogSearch* search = reinterpret_cast<ProcessDialogSearch*>(context);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    char className[16];
+    if (owner == search->processId && IsWindowVisible(window) && GetClassNameA(window, className, sizeof className) &&
+        lstrcmpA(className, "#32770") == 0 && (*search->match)(window)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 // The first visible top-level dialog (class "#32770") of the process that satisfies match, or null.
 inline HWND FindProcessDialog(DWORD processId, const std::function<bool(HWND)>& match)
 {
-    struct Search {
-        DWORD processId;
-        const std::function<bool(HWND)>* match;
-        HWND found;
-    } search = {processId, &match, NULL};
-    EnumWindows(
-        [](HWND window, LPARAM context) -> BOOL {
-            Search* s = reinterpret_cast<Search*>(context);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            char className[16];
-            if (owner == s->processId && IsWindowVisible(window) &&
-                GetClassNameA(window, className, sizeof className) && lstrcmpA(className, "#32770") == 0 &&
-                (*s->match)(window)) {
-                s->found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    ProcessDialogSearch search = {processId, &match, NULL};
+    EnumWindows(VisitProcessDialog, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
