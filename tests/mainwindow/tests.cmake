@@ -25,3 +25,10 @@ tr_wine_test(mainwindow_image_tests tests/mainwindow/ImageTests.cpp tests/mainwi
 tr_wine_test(mainwindow_dialog_tests tests/mainwindow/MainDialogTests.cpp)
 include(${TR_ROOT}/tests/mainwindow/fuzz/fuzz.cmake)
 tr_wine_test(mainwindow_end_to_end_tests tests/mainwindow/MainWindowEndToEndTests.cpp)
+
+if(WIN32 AND CMAKE_CROSSCOMPILING_EMULATOR)
+    # The Windows build of the tool reads the launcher's own picture file.
+    add_test(NAME wine.mainwindow_tumblepic_info COMMAND tumblepic --info ${TR_ROOT}/resources/art/game1.bmp)
+    set_tests_properties(wine.mainwindow_tumblepic_info PROPERTIES LABELS wine RUN_SERIAL TRUE TIMEOUT 60
+                         PASS_REGULAR_EXPRESSION "^320 240 8")
+endif()
