@@ -17,7 +17,7 @@ def palette():
     for i in range(10):
         v = i * 28
         pal[i] = (v, v, v)
-        pal[246 + i] = (255 - i * 20, 255 - i * 12, 200 + i * 5)
+        pal[246 + i] = (255, 248 - i * 10, 170 - i * 14)   # sun: pale yellow core to orange rim
     for i in range(80):  # sky: deep blue at the top to warm haze at the horizon
         t = i / 79
         pal[10 + i] = (int(30 + 210 * t), int(50 + 150 * t), int(120 + 90 * t))
@@ -60,13 +60,39 @@ def picture():
         top = int(185 + 6 * math.sin(x * 0.02))
         for y in range(top, H):
             px[y][x] = 170 + min(75, (y - top) * 2 + (x * 7 + y * 3) % 9)
-    # two banners under the link zones (dark bars the invisible zones lie over)
-    for y0, x0, x1 in ((179, 73, 310), (210, 70, 318)):
+    # two banners under the link zones (dark bars the invisible zones lie over), each with its link's words
+    for (y0, x0, x1), words in zip(((179, 73, 310), (210, 70, 318)), ("VISIT HARROWMARK ONLINE", "MEET THE DEVELOPERS")):
         for y in range(y0 - 7, y0 + 7):
             for x in range(x0, x1):
                 if 0 <= y < H:
                     px[y][x] = 2
+        draw_text(px, words, (x0 + x1) // 2, y0 - 4, 9)
     return px
+
+
+# A 5 by 7 capital font for the banner words, one string of rows per letter.
+FONT = {
+    "A": ".XXX.X...XX...XXXXXXX...XX...XX...X", "D": "XXXX.X...XX...XX...XX...XX...XXXXX.",
+    "E": "XXXXXX....X....XXXX.X....X....XXXXX", "H": "X...XX...XX...XXXXXXX...XX...XX...X",
+    "I": ".XXX...X....X....X....X....X...XXX.", "K": "X...XX..X.X.X..XX...X.X..X..X.X...X",
+    "L": "X....X....X....X....X....X....XXXXX", "M": "X...XXX.XXX.X.XX...XX...XX...XX...X",
+    "N": "X...XXX..XX.X.XX..XXX...XX...XX...X", "O": ".XXX.X...XX...XX...XX...XX...X.XXX.",
+    "P": "XXXX.X...XX...XXXXX.X....X....X....", "R": "XXXX.X...XX...XXXXX.X.X..X..X.X...X",
+    "S": ".XXXXX....X.....XXX.....X....XXXXX.", "T": "XXXXX..X....X....X....X....X....X..",
+    "V": "X...XX...XX...XX...XX...X.X.X...X..", "W": "X...XX...XX...XX.X.XX.X.XXX.XXX...X",
+    " ": "." * 35,
+}
+
+
+def draw_text(px, text, centre_x, top, colour):
+    width = len(text) * 6 - 1
+    x0 = centre_x - width // 2
+    for n, letter in enumerate(text):
+        rows = FONT[letter]
+        for row in range(7):
+            for col in range(5):
+                if rows[row * 5 + col] == "X":
+                    px[top + row][x0 + n * 6 + col] = colour
 
 
 def write_bmp8(path, pixels, pal):
