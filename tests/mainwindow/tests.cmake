@@ -1,6 +1,7 @@
 # The main window: portable readers natively, the Win32 side and the dialog under Wine, the picture tool,
 # the independent-encoder checks and the fuzz targets (bench/images/bench.cmake is picked up on its own).
-tr_native_test(mainwindow_decode_tests tests/mainwindow/ImageDecodeTests.cpp tests/mainwindow/PictureBuilders.cpp)
+tr_native_test(mainwindow_decode_tests tests/mainwindow/ImageDecodeTests.cpp tests/mainwindow/LinkZoneTests.cpp
+               tests/mainwindow/PictureBuilders.cpp)
 
 include(${TR_ROOT}/tools/tumblepic/tool.cmake)
 
