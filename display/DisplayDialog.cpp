@@ -5,6 +5,7 @@
 #include "display/DisplayCatalogue.h"
 #include "display/SavedChoice.h"
 #include "display/SavedChoiceFile.h"
+#include "launcher/DialogIcon.h"
 #include "launcher/LauncherMessages.h"
 #include "launcher/LauncherState.h"
 #include "resource.h"
@@ -76,8 +77,7 @@ bool SyncDialog(HWND dialog)
 
 BOOL OnInitDisplay(HWND dialog)
 {
-    HICON icon = LoadIconA(launcherModule, "ICON");
-    if (icon) SendMessageA(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SetLauncherIcon(dialog, launcherModule);
     if (theDisplayCatalogue) {
         FillLists(theDisplayCatalogue, RendererList(dialog), DeviceList(dialog), ModeList(dialog));
         SyncDialog(dialog);

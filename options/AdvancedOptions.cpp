@@ -6,7 +6,7 @@
 #include "launcher/LauncherState.h"
 #include "launcher/RegistryStore.h"
 #include "options/ConsoleCommands.h"
-#include "options/DialogIcon.h"
+#include "launcher/DialogIcon.h"
 #include "options/HelpDialogs.h"
 #include "resource.h"
 #include "sound/SoundDialog.h"
@@ -41,7 +41,7 @@ void CheckBox(HWND dialog, int id, DWORD value)
 
 BOOL OnInitAdvanced(HWND dialog)
 {
-    SetLauncherIcon(dialog);
+    SetLauncherIcon(dialog, launcherModule);
     // With saving on this reloads the stored text, so every opening shows what the registry holds.
     LoadConsoleCommands();
     CheckBox(dialog, IDC_ADV_SAVE_COMMANDS, saveCommands);

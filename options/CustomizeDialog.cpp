@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "launcher/DialogIcon.h"
 #include "launcher/LauncherMessages.h"
 #include "launcher/LauncherState.h"
 #include "options/ChosenArchives.h"
@@ -65,8 +66,7 @@ void EnableArchiveButton(HWND dialog, int buttonId, int listId, bool enable)
 BOOL OnInitCustomize(HWND dialog)
 {
     LoadChosenArchives();
-    HICON icon = LoadIconA(launcherModule, "ICON");
-    if (icon) SendMessageA(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SetLauncherIcon(dialog, launcherModule);
 
     HWND chosen = GetDlgItem(dialog, IDC_CUSTOM_CHOSEN);
     if (ScanCustomFolder(GetDlgItem(dialog, IDC_CUSTOM_AVAILABLE)) > 0) {

@@ -3,7 +3,7 @@
 
 #include "launcher/LauncherState.h"
 #include "launcher/RegistryStore.h"
-#include "options/DialogIcon.h"
+#include "launcher/DialogIcon.h"
 #include "options/LineBreaks.h"
 #include "resource.h"
 
@@ -58,7 +58,7 @@ const int shownTextCapacity = 2 * helpTextCapacity;
 
 BOOL OnInitHelp(HWND dialog, const HelpDialogKind& kind)
 {
-    SetLauncherIcon(dialog);
+    SetLauncherIcon(dialog, launcherModule);
     HWND list = GetDlgItem(dialog, IDC_HELP_TOPICS);
     SendMessageA(list, LB_RESETCONTENT, 0, 0);
     for (int i = 0; i < kind.topicCount; ++i)

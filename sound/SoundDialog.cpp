@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "launcher/DialogIcon.h"
 #include "launcher/LauncherMessages.h"
 #include "launcher/LauncherState.h"
 #include "resource.h"
@@ -60,8 +61,7 @@ void FillProviderList(HWND dialog)
 
 BOOL OnInitSound(HWND dialog, HINSTANCE instance)
 {
-    HICON icon = LoadIconA(instance, "ICON");
-    if (icon) SendMessageA(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SetLauncherIcon(dialog, instance);
     FillProviderList(dialog);
     SendDlgItemMessageA(dialog, IDC_SOUND_3D_SAMPLES, EM_LIMITTEXT, sampleCountDigits, 0);
     SendDlgItemMessageA(dialog, IDC_SOUND_2D_SAMPLES, EM_LIMITTEXT, sampleCountDigits, 0);
