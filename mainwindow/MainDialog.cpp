@@ -1,8 +1,10 @@
-#include <cstdio>
 // The main window "GAME": the picture drawn through its palette, the commands, and the two web links.
 #include "mainwindow/MainDialog.h"
 
+#include <cstdio>
+
 #include "display/DisplayDialog.h"
+#include "launcher/DialogIcon.h"
 #include "launcher/GameDisc.h"
 #include "launcher/LauncherState.h"
 #include "mainwindow/ImageSet.h"
@@ -52,8 +54,7 @@ LinkZone ZoneOfControl(HWND dialog, int id)
 BOOL OnInitMain(HWND dialog)
 {
     SetWindowTextA(dialog, "Tumbleridge");
-    HICON icon = LoadIconA(launcherModule, "ICON");
-    if (icon) SendMessageA(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SetLauncherIcon(dialog, launcherModule);
     LoadMainPictures(dialog);
     linkZones[0] = ZoneOfControl(dialog, IDC_GAME_LINK_ZONE1);
     linkZones[1] = ZoneOfControl(dialog, IDC_GAME_LINK_ZONE2);
