@@ -51,9 +51,12 @@ void LoadStartupTexts()
 
 namespace {
 
+// Both checks read their paths into buffers of full path length: a game folder deeper than a short buffer
+// would otherwise give a cut launcher name, or no folder at all for the engine (and so match an engine
+// running from any folder).
 bool AnotherLauncherRuns()
 {
-    char path[125];
+    char path[MAX_PATH];
     DWORD length = GetModuleFileNameA(NULL, path, sizeof path);
     if (length == 0 || length >= sizeof path) return false;   // cut path: no name to compare
     return IsProgramRunning(FileNamePart(path), 2);
@@ -61,7 +64,7 @@ bool AnotherLauncherRuns()
 
 bool EngineRuns()
 {
-    char folder[125];
+    char folder[MAX_PATH];
     DWORD length = GetCurrentDirectoryA(sizeof folder, folder);
     if (length == 0 || length >= sizeof folder) folder[0] = '\0';
     char enginePath[MAX_PATH];
