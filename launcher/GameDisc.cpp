@@ -16,12 +16,17 @@ namespace {
 
 char foundDiscLetter = 0;
 
+// The platform's existence test. An empty removable or CD-ROM drive must answer "no" quietly, not with the
+// system's "no disk in drive" box, so critical errors go to the caller while the test runs.
 bool PathExists(const char* path)
 {
+    UINT previousMode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
     OFSTRUCT info;
     ZeroMemory(&info, sizeof info);
     info.cBytes = sizeof info;
-    return OpenFile(path, &info, OF_EXIST) != HFILE_ERROR;
+    bool exists = OpenFile(path, &info, OF_EXIST) != HFILE_ERROR;
+    SetErrorMode(previousMode);
+    return exists;
 }
 
 // A letter qualifies when its drive is a CD-ROM drive that holds the marker file.
@@ -44,8 +49,8 @@ char FindGameDisc()
     if (theRegistryStore) {
         char hint[30];
         DWORD size = sizeof hint;
-        if (theRegistryStore->ReadString("CdRom Drive", hint, &size, NULL) &&
-            static_cast<signed char>(hint[0]) > 20 && DiscInDrive(hint[0])) {
+        if (theRegistryStore->ReadString("CdRom Drive", hint, &size, NULL) && static_cast<signed char>(hint[0]) > 20 &&
+            DiscInDrive(hint[0])) {
             foundDiscLetter = hint[0];
             return foundDiscLetter;
         }

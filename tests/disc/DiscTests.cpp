@@ -1,0 +1,390 @@
+// The game disc under simulated drives: the search, the set-up program through the main loop, the previews
+// of the disc, and shell targets. run-with-drives.sh runs each case in a fresh process with the drives
+// that drives.txt gives it; TR_DRIVE_<LETTER> names the folder behind each drive, to change the disc.
+#include <cstdlib>
+
+#include "DialogDriver.h"
+#include "StartRecord.h"
+#include "TestFiles.h"
+#include "TestKit.h"
+#include "TestRegistry.h"
+#include "launcher/GameDisc.h"
+#include "launcher/LauncherMain.h"
+#include "launcher/LauncherState.h"
+#include "previews/PreviewCatalogue.h"
+#include "previews/PreviewDialog.h"
+#include "resource.h"
+
+namespace {
+
+std::string DriveFolder(char letter)
+{
+    char name[16] = "TR_DRIVE_X";
+    name[9] = letter;
+    const char* folder = std::getenv(name);
+    return folder ? folder : "";
+}
+
+// Checks the layout that drives.txt promised, so a wrong layout fails here and not in a later check.
+void RequireDrive(char letter, UINT type)
+{
+    char root[4] = {letter, ':', '\\', '\0'};
+    if (GetDriveTypeA(root) != type) std::printf("    drive %s has type %u\n", root, GetDriveTypeA(root));
+    REQUIRE(GetDriveTypeA(root) == type);
+    REQUIRE(!DriveFolder(letter).empty());
+}
+
+// Takes the disc out of a drive: the drive stays, its folder is emptied.
+void RemoveDisc(char letter)
+{
+    std::string folder = DriveFolder(letter);
+    RemoveTree(folder);
+    REQUIRE(CreateDirectoryA(folder.c_str(), NULL));
+}
+
+void InsertDisc(char letter)
+{
+    const char* disc = std::getenv("TR_STANDIN_DISC");
+    REQUIRE(disc != NULL);
+    REQUIRE(CopyTree(disc, DriveFolder(letter)));
+}
+
+// The launcher's store as start-up opens it, with "CdRom Drive" set when a hint is given.
+void OpenStoreWithHint(const char* hint)
+{
+    ClearLauncherSettings();
+    if (hint) WriteSettingString("CdRom Drive", hint);
+    OpenTestStore();
+}
+
+std::string TableText(UINT id)
+{
+    char text[512];
+    LoadStringA(GetModuleHandleA(NULL), id, text, sizeof text);
+    return text;
+}
+
+// A step for a message box that must show string id, with the launcher's caption.
+DialogStep ExpectBox(UINT id)
+{
+    return [id](HWND box) {
+        CHECK(IsMessageBox(box));
+        CHECK_EQ(MessageBoxText(box), TableText(id));
+        CHECK_EQ(WindowText(box), std::string("Tumbleridge"));
+        EndWith(box, IDOK);
+    };
+}
+
+void ExpectNothingLeft(const DialogDriver& driver)
+{
+    CHECK_EQ(driver.PendingSteps(), static_cast<size_t>(0));
+    CHECK(driver.Unexpected().empty());
+}
+
+bool HasControl(HWND dialog, int id)
+{
+    return GetDlgItem(dialog, id) != NULL;
+}
+
+// A list box's rows joined by "|", to compare them with one check.
+std::string Rows(HWND dialog, int id)
+{
+    std::string joined;
+    for (const std::string& row : ListRows(dialog, id)) joined += (joined.empty() ? "" : "|") + row;
+    return joined;
+}
+
+const std::string discMovies = "Tumbleridge Trailer|Harbour Flyover";
+const std::string discDemos = "Skyline Racer Demo|Harrowmark Sampler";
+
+}  // namespace
+
+// ---------------------------------------------------------------- the search
+
+TEST_CASE(SearchWithoutHintTakesTheLowestDiscLetter)
+{
+    RequireDrive('D', DRIVE_CDROM);
+    RequireDrive('E', DRIVE_CDROM);
+    OpenStoreWithHint(NULL);
+    CHECK_EQ(FindGameDisc(), 'D');
+    CloseTestStore();
+}
+
+TEST_CASE(HintNamingTheOtherDiscWinsOverLowerLetters)
+{
+    // D holds the disc too: answering E shows that the hint was tried before the search from A.
+    RequireDrive('D', DRIVE_CDROM);
+    RequireDrive('E', DRIVE_CDROM);
+    OpenStoreWithHint("E:\\");
+    CHECK_EQ(FindGameDisc(), 'E');
+    CloseTestStore();
+}
+
+TEST_CASE(HintIsTestedInTheCaseItWasStored)
+{
+    RequireDrive('E', DRIVE_CDROM);
+    OpenStoreWithHint("e");
+    CHECK_EQ(FindGameDisc(), 'e');
+    CloseTestStore();
+}
+
+TEST_CASE(HintNamingAnEmptyCdromDriveFallsBackToTheSearch)
+{
+    RequireDrive('G', DRIVE_CDROM);
+    OpenStoreWithHint("G");
+    CHECK_EQ(FindGameDisc(), 'D');
+    CloseTestStore();
+}
+
+TEST_CASE(HintNamingAFixedDriveFallsBackToTheSearch)
+{
+    RequireDrive('F', DRIVE_FIXED);
+    CHECK(FileExistsIn("F:\\GAME\\ENGLISH", "VANTOR.EXE"));
+    OpenStoreWithHint("F");
+    CHECK_EQ(FindGameDisc(), 'D');
+    CloseTestStore();
+}
+
+TEST_CASE(FixedDriveHoldingTheMarkerDoesNotCount)
+{
+    RequireDrive('F', DRIVE_FIXED);
+    RequireDrive('G', DRIVE_CDROM);
+    CHECK(FileExistsIn("F:\\GAME\\ENGLISH", "VANTOR.EXE"));
+    OpenStoreWithHint("F");
+    CHECK_EQ(FindGameDisc(), '\0');
+    CloseTestStore();
+}
+
+TEST_CASE(FoundDiscIsKeptAfterItIsRemoved)
+{
+    RequireDrive('D', DRIVE_CDROM);
+    OpenStoreWithHint(NULL);
+    REQUIRE(FindGameDisc() == 'D');
+    RemoveDisc('D');
+    RemoveDisc('E');
+    CHECK(!FileExistsIn("D:\\GAME\\ENGLISH", "VANTOR.EXE"));
+    CHECK_EQ(FindGameDisc(), 'D');
+
+    // The previews still look on D, find no catalogue there, and say so instead of "no disc".
+    DialogDriver driver;
+    driver.Then(ExpectBox(IDS_NO_PREVIEWS));
+    CHECK_EQ(ShowPreviews(GetModuleHandleA(NULL), NULL), 0);
+    ExpectNothingLeft(driver);
+    CloseTestStore();
+}
+
+TEST_CASE(DiscInsertedLaterIsFoundByThePreviews)
+{
+    RequireDrive('G', DRIVE_CDROM);
+    OpenStoreWithHint(NULL);
+    CHECK_EQ(FindGameDisc(), '\0');
+
+    DialogDriver driver;
+    driver.Then(ExpectBox(IDS_NO_PREVIEW_DISC));
+    CHECK_EQ(ShowPreviews(GetModuleHandleA(NULL), NULL), 0);
+
+    InsertDisc('G');
+    driver.Then([](HWND dialog) {
+        CHECK_EQ(Rows(dialog, IDC_PREVIEW_MOVIES), discMovies);
+        CHECK_EQ(Rows(dialog, IDC_PREVIEW_DEMOS), discDemos);
+        EndWith(dialog, IDCANCEL);
+    });
+    CHECK_EQ(ShowPreviews(GetModuleHandleA(NULL), NULL), 1);
+    ExpectNothingLeft(driver);
+    CHECK_EQ(FindGameDisc(), 'G');
+    CloseTestStore();
+}
+
+// ---------------------------------------------------------------- the previews of the disc
+
+TEST_CASE(PreviewsOfTheDiscListBothCataloguesAndStartADemo)
+{
+    RequireDrive('D', DRIVE_CDROM);
+    OpenStoreWithHint(NULL);
+    std::string work = FreshWorkFolder("disc-previews");
+    std::string record = ExpectStart(demoRecordVariable, work, "demo-started.txt");
+
+    DialogDriver driver;
+    driver.Then([&](HWND dialog) {
+        CHECK(HasControl(dialog, IDC_PREVIEW_PLAY_MOVIE));
+        CHECK(HasControl(dialog, IDC_PREVIEW_START_DEMO));
+        CHECK_EQ(Rows(dialog, IDC_PREVIEW_MOVIES), discMovies);
+        CHECK_EQ(Rows(dialog, IDC_PREVIEW_DEMOS), discDemos);
+        CHECK(movieCatalogue != NULL && demoCatalogue != NULL);
+        DoubleClickListRow(dialog, IDC_PREVIEW_DEMOS, 0);
+        StartRecord started = WaitForStartRecord(record);
+        CHECK(started.written);
+        CHECK(started.command.find("D:\\Previews\\Demos\\Skyline\\SKYDEMO.EXE") != std::string::npos);
+        CHECK(IsWindowVisible(dialog));
+        EndWith(dialog, IDOK);
+    });
+    CHECK_EQ(ShowPreviews(GetModuleHandleA(NULL), NULL), 1);
+    ExpectNothingLeft(driver);
+    CHECK(movieCatalogue == NULL);
+    CHECK(demoCatalogue == NULL);
+    CloseTestStore();
+}
+
+TEST_CASE(OnlyDemosCatalogueShowsTheDemosTemplate)
+{
+    RequireDrive('D', DRIVE_CDROM);
+    REQUIRE(DeleteFileA(JoinPath(DriveFolder('D'), "Previews\\Movies\\Movies.ini").c_str()));
+    OpenStoreWithHint(NULL);
+    DialogDriver driver;
+    driver.Then([](HWND dialog) {
+        CHECK(!HasControl(dialog, IDC_PREVIEW_MOVIES));
+        CHECK(!HasControl(dialog, IDC_PREVIEW_PLAY_MOVIE));
+        CHECK(HasControl(dialog, IDC_PREVIEW_START_DEMO));
+        CHECK_EQ(Rows(dialog, IDC_PREVIEW_DEMOS), discDemos);
+        CHECK(movieCatalogue == NULL);
+        EndWith(dialog, IDOK);
+    });
+    CHECK_EQ(ShowPreviews(GetModuleHandleA(NULL), NULL), 1);
+    ExpectNothingLeft(driver);
+    CloseTestStore();
+}
+
+TEST_CASE(OnlyMoviesCatalogueShowsTheMoviesTemplate)
+{
+    RequireDrive('D', DRIVE_CDROM);
+    REQUIRE(DeleteFileA(JoinPath(DriveFolder('D'), "Previews\\Demos\\Demos.ini").c_str()));
+    OpenStoreWithHint(NULL);
+    DialogDriver driver;
+    driver.Then([](HWND dialog) {
+        CHECK(!HasControl(dialog, IDC_PREVIEW_DEMOS));
+        CHECK(!HasControl(dialog, IDC_PREVIEW_START_DEMO));
+        CHECK(HasControl(dialog, IDC_PREVIEW_PLAY_MOVIE));
+        CHECK_EQ(Rows(dialog, IDC_PREVIEW_MOVIES), discMovies);
+        EndWith(dialog, IDOK);
+    });
+    CHECK_EQ(ShowPreviews(GetModuleHandleA(NULL), NULL), 1);
+    ExpectNothingLeft(driver);
+    CloseTestStore();
+}
+
+TEST_CASE(CataloguesWithoutSectionsShowString11)
+{
+    RequireDrive('D', DRIVE_CDROM);
+    std::string disc = DriveFolder('D');
+    REQUIRE(WriteFileBytes(JoinPath(disc, "Previews\\Movies\\Movies.ini"), "; no movies yet\r\nName=Loose key\r\n"));
+    REQUIRE(WriteFileBytes(JoinPath(disc, "Previews\\Demos\\Demos.ini"), ""));
+    OpenStoreWithHint(NULL);
+    DialogDriver driver;
+    driver.Then(ExpectBox(IDS_NO_PREVIEWS));
+    CHECK_EQ(ShowPreviews(GetModuleHandleA(NULL), NULL), 0);
+    ExpectNothingLeft(driver);
+    CHECK(movieCatalogue == NULL && demoCatalogue == NULL);
+    CloseTestStore();
+}
+
+// ---------------------------------------------------------------- the set-up program through the main loop
+
+namespace {
+
+// Runs the launcher in-process from a fresh game folder; the caller's driver answers its dialogs.
+int RunLauncher()
+{
+    ClearLauncherSettings();
+    std::string game = FreshWorkFolder("disc-game");
+    CurrentFolder inGame(game);
+    return LauncherMain(GetModuleHandleA(NULL), "");
+}
+
+void EndMainDialogWith(DialogDriver& driver, INT_PTR result)
+{
+    driver.Then([result](HWND dialog) { EndDialog(dialog, result); });
+}
+
+void ExpectSetupRefused()
+{
+    std::string work = FreshWorkFolder("disc-setup");
+    std::string record = ExpectStart(setupRecordVariable, work, "setup-started.txt");
+    DialogDriver driver;
+    EndMainDialogWith(driver, MainResultSetup);
+    driver.Then(ExpectBox(IDS_SETUP_FAILED));
+    EndMainDialogWith(driver, MainResultQuit);  // the main dialog came back
+    CHECK_EQ(RunLauncher(), 1);
+    ExpectNothingLeft(driver);
+    CHECK_EQ(driver.Seen().size(), static_cast<size_t>(3));
+    CHECK(!FileExists(record));
+}
+
+}  // namespace
+
+TEST_CASE(SetupStartsFromTheDiscRootAndTheLauncherEnds)
+{
+    RequireDrive('E', DRIVE_CDROM);
+    std::string work = FreshWorkFolder("disc-setup");
+    std::string record = ExpectStart(setupRecordVariable, work, "setup-started.txt");
+    DialogDriver driver;
+    EndMainDialogWith(driver, MainResultSetup);
+    CHECK_EQ(RunLauncher(), 1);
+    ExpectNothingLeft(driver);
+    CHECK_EQ(driver.Seen().size(), static_cast<size_t>(1));  // the main dialog did not come back
+    CHECK_EQ(std::string(discRoot), std::string("E:\\"));
+
+    StartRecord started = WaitForStartRecord(record);
+    CHECK(started.written);
+    CHECK_EQ(started.command, std::string("E:\\SETUP.EXE"));
+    CHECK_EQ(started.folder, std::string("E:\\"));
+}
+
+TEST_CASE(DiscWithoutSetupProgramShowsString4AndTheMainDialogAgain)
+{
+    RequireDrive('E', DRIVE_CDROM);
+    REQUIRE(DeleteFileA(JoinPath(DriveFolder('E'), "SETUP.EXE").c_str()));
+    ExpectSetupRefused();
+    CHECK_EQ(std::string(discRoot), std::string("E:\\"));
+}
+
+TEST_CASE(SetupWithoutDiscShowsString4AndTheMainDialogAgain)
+{
+    // No disc: a bare SETUP.EXE is looked for beside the launcher and in the game folder, and is not there.
+    RequireDrive('G', DRIVE_CDROM);
+    ExpectSetupRefused();
+    CHECK_EQ(std::string(discRoot), std::string(""));
+}
+
+// ---------------------------------------------------------------- files and shell targets (no drives)
+
+TEST_CASE(FileExistsInJoinsFolderAndFileWithOneBackslash)
+{
+    OpenTestStore();
+    std::string folder = FreshWorkFolder("disc-files");
+    REQUIRE(WriteFileBytes(JoinPath(folder, "SETUP.EXE"), "x"));
+    CHECK(FileExistsIn(folder.c_str(), "SETUP.EXE"));
+    CHECK(FileExistsIn((folder + "\\").c_str(), "SETUP.EXE"));
+    CHECK(!FileExistsIn(folder.c_str(), "MISSING.EXE"));
+    CHECK(!FileExistsIn(folder.c_str(), ""));
+    CHECK(!FileExistsIn(NULL, "SETUP.EXE"));
+    CHECK(!FileExistsIn(folder.c_str(), NULL));
+    {
+        CurrentFolder inside(folder);
+        CHECK(FileExistsIn("", "SETUP.EXE"));  // an empty folder searches, the current folder among others
+    }
+    CloseTestStore();
+}
+
+TEST_CASE(OpenTableTargetWithoutItsStringShowsNothing)
+{
+    OpenTestStore();
+    DialogDriver driver;
+    CHECK(!OpenTableTarget(NULL, 999, IDS_WEB_FAILED));
+    CHECK(driver.Seen().empty());
+    CloseTestStore();
+}
+
+TEST_CASE(RefusedTargetShowsItsErrorStringOnly)
+{
+    // The help file is opened relative to the current folder; an empty folder has none to open.
+    OpenTestStore();
+    std::string folder = FreshWorkFolder("disc-help");
+    CurrentFolder inside(folder);
+    DialogDriver driver;
+    driver.Then(ExpectBox(IDS_HELP_FAILED));
+    CHECK(!OpenTableTarget(NULL, IDS_HELP_FILE, IDS_HELP_FAILED));
+    ExpectNothingLeft(driver);
+    CHECK(!OpenTableTarget(NULL, IDS_HELP_FILE, 0));  // no error string: no box
+    CHECK_EQ(driver.Seen().size(), static_cast<size_t>(1));
+    CloseTestStore();
+}
