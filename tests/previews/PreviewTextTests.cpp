@@ -15,17 +15,13 @@ std::string Join(const char* folder, const char* file, size_t capacity = 64)
     return joined ? text : "(refused, left \"" + text + "\")";
 }
 
-std::vector<std::string> Walk(const std::string& bytes, size_t length)
+// The names the walk returns, each followed by "|".
+std::string Walk(const std::string& bytes, size_t length)
 {
     SectionNameWalk walk(bytes.data(), length);
-    std::vector<std::string> names;
-    while (const char* name = walk.Next()) names.push_back(name);
+    std::string names;
+    while (const char* name = walk.Next()) names += std::string(name) + "|";
     return names;
-}
-
-std::vector<std::string> Names(std::initializer_list<const char*> names)
-{
-    return std::vector<std::string>(names.begin(), names.end());
 }
 
 }  // namespace
@@ -51,7 +47,7 @@ TEST_CASE(JoinRefusesWhatDoesNotFitAndNullTexts)
 {
     CHECK_EQ(Join("E:\\ab", "cd", 9), std::string("E:\\ab\\cd"));  // eight characters and the NUL
     CHECK_EQ(Join("E:\\ab", "cde", 9), std::string("(refused, left \"\")"));
-    CHECK_EQ(Join("E:\\ab\\", "cde", 9), std::string("E:\\ab\\cde"));
+    CHECK_EQ(Join("E:\\ab\\", "cd", 9), std::string("E:\\ab\\cd"));  // its own backslash is not doubled
     CHECK_EQ(Join(NULL, "x"), std::string("(refused, left \"\")"));
     CHECK_EQ(Join("E:\\", NULL), std::string("(refused, left \"\")"));
     char one = 'X';
@@ -62,14 +58,14 @@ TEST_CASE(JoinRefusesWhatDoesNotFitAndNullTexts)
 
 TEST_CASE(WalkStopsAtTheEmptyNameOrTheEndOfTheBytes)
 {
-    CHECK_EQ(Walk(std::string("Trailer\0Flyover\0\0", 17), 17), Names({"Trailer", "Flyover"}));
+    CHECK_EQ(Walk(std::string("Trailer\0Flyover\0\0", 17), 17), std::string("Trailer|Flyover|"));
     // Names after the empty one are not part of the list.
-    CHECK_EQ(Walk(std::string("One\0\0Two\0\0", 10), 10), Names({"One"}));
+    CHECK_EQ(Walk(std::string("One\0\0Two\0\0", 10), 10), std::string("One|"));
     // A name that runs into the end of the bytes without its NUL is not returned.
-    CHECK_EQ(Walk(std::string("One\0Tw", 6), 6), Names({"One"}));
-    CHECK_EQ(Walk(std::string("One\0Two\0", 8), 5), Names({"One"}));
-    CHECK_EQ(Walk(std::string("\0One\0\0", 6), 6), Names({}));
-    CHECK_EQ(Walk(std::string("One\0\0", 5), 0), Names({}));
+    CHECK_EQ(Walk(std::string("One\0Tw", 6), 6), std::string("One|"));
+    CHECK_EQ(Walk(std::string("One\0Two\0", 8), 5), std::string("One|"));
+    CHECK_EQ(Walk(std::string("\0One\0\0", 6), 6), std::string(""));
+    CHECK_EQ(Walk(std::string("One\0\0", 5), 0), std::string(""));
     SectionNameWalk none(NULL, 40);
     CHECK(none.Next() == NULL);
     CHECK(none.Next() == NULL);
