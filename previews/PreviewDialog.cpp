@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <new>
 
+#include "launcher/DialogIcon.h"
 #include "launcher/GameDisc.h"
 #include "launcher/LauncherMessages.h"
 #include "previews/PreviewCatalogue.h"
@@ -40,8 +41,7 @@ void FillList(HWND dialog, int listId, const PreviewCatalogue* catalogue)
 
 INT_PTR OnInitPreviews(HWND dialog, HINSTANCE instance)
 {
-    HICON icon = LoadIconA(instance, "ICON");
-    if (icon) SendMessageA(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SetLauncherIcon(dialog, instance);
     FillList(dialog, IDC_PREVIEW_MOVIES, movieCatalogue);
     FillList(dialog, IDC_PREVIEW_DEMOS, demoCatalogue);
     return TRUE;

@@ -35,6 +35,10 @@ for link in "$WINEPREFIX"/dosdevices/?:; do
 done
 mounted=("${stale[@]}")
 
+# Wine's services start with the first program of a server and keep its output open: start them silently
+# here, should this be the server's first program, so they never hold the test runner's output.
+wine cmd /c exit </dev/null >/dev/null 2>&1
+
 cleanup() {
     if [ ${#mounted[@]} -gt 0 ]; then
         tr_drive_remove "${mounted[@]}"
