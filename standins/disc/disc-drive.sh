@@ -65,7 +65,7 @@ tr_drive_restart_server() {
     local prefix; prefix="$(tr_drive_prefix)" || return 1
     WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1 || true
     WINEPREFIX="$prefix" wineserver -w >/dev/null 2>&1 || true
-    WINEPREFIX="$prefix" wineserver -p
+    WINEPREFIX="$prefix" wineserver -p </dev/null >/dev/null 2>&1
     WINEPREFIX="$prefix" WINEDEBUG=-all wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 }
 
