@@ -76,9 +76,9 @@ mount_layout() {
         changed=1
     fi
     mounted=()
-    local set_args=() spec letter kind
-    for spec in $layout; do
-        letter="${spec%%=*}"; kind="${spec#*=}"; kind="${kind%%:*}"
+    local set_args=() entry letter kind
+    for entry in $layout; do
+        letter="${entry%%=*}"; kind="${entry#*=}"; kind="${kind%%:*}"
         if [ -e "$WINEPREFIX/dosdevices/$letter:" ] || [ -L "$WINEPREFIX/dosdevices/$letter:" ]; then
             echo "drive $letter: is already in use in $WINEPREFIX"
             return 1
@@ -95,9 +95,9 @@ mount_layout() {
 }
 
 fill_drives() {
-    local spec letter content
-    for spec in $layout; do
-        letter="${spec%%=*}"; content="${spec##*:}"
+    local entry letter content
+    for entry in $layout; do
+        letter="${entry%%=*}"; content="${entry##*:}"
         rm -rf "${drives:?}/$letter"
         mkdir -p "$drives/$letter"
         [ "$content" = disc ] && cp -r "$disc/." "$drives/$letter/"
