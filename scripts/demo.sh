@@ -3,7 +3,8 @@
 # demo game folder (build/win64/demo) and runs the launcher there under Wine.
 # With a display (DISPLAY set and reachable) the real window appears and the stand-in engine shows its own
 # window when you press Launch. Without one, the launcher runs on a virtual display with -GOGAME and the
-# script prints what the stand-in engine received. Extra arguments go to the launcher.
+# script prints what the stand-in engine received. The stand-in game disc is in drive E: meanwhile.
+# Extra arguments go to the launcher.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${BUILD_ROOT:-$root/build}"
@@ -14,9 +15,14 @@ echo "Demo game folder: $demo"
 ls "$demo"
 
 . "$root/scripts/wine-env.sh"
+# The stand-in game disc goes into drive E: for the run, so Set-up and Previews find it.
+demo_start_disc() {
+    trap '"$root/standins/disc/disc-drive.sh" eject e >/dev/null 2>&1; tr_wine_stop' EXIT
+    "$root/standins/disc/disc-drive.sh" insert e "$build/win64/standins/disc" >/dev/null || true
+}
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
     tr_wine_start "$build"
-    trap tr_wine_stop EXIT
+    demo_start_disc
     cd "$demo"
     rm -f engine-started.txt
     set +e
@@ -30,7 +36,7 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
 else
     unset DISPLAY
     tr_wine_start "$build"
-    trap tr_wine_stop EXIT
+    demo_start_disc
     cd "$demo"
     rm -f engine-started.txt
     echo "No display here: running 'Tumbleridge.exe -GOGAME $*' on a virtual display ($DISPLAY)"
