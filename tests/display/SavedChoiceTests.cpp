@@ -360,7 +360,7 @@ TEST_CASE(ScriptsAreReadAsTextFilesAre)
     ReadSavedChoiceText("RenderDll a\r\nCardDesc b\x1A\nCardDesc c\n", &choice);
     CHECK_EQ(choice.values[KeyRenderDll], "a");
     CHECK_EQ(choice.values[KeyCardDesc], "b");  // Ctrl-Z ends the text
-    ScriptFile file("BitDepth 8\r\x1ABitDepth 32\n");
+    ScriptFile file("BitDepth 8\r\x1A" "BitDepth 32\n");
     REQUIRE(ReadSavedChoiceFile(file.name.c_str(), &choice));
     CHECK_EQ(choice.values[KeyBitDepth], "8\r");
 }
