@@ -25,7 +25,7 @@ endif()
 tr_wine_test(mainwindow_image_tests tests/mainwindow/ImageTests.cpp tests/mainwindow/PictureBuilders.cpp)
 tr_wine_test(mainwindow_dialog_tests tests/mainwindow/MainDialogTests.cpp)
 include(${TR_ROOT}/tests/mainwindow/fuzz/fuzz.cmake)
-tr_wine_test(mainwindow_end_to_end_tests tests/mainwindow/MainWindowEndToEndTests.cpp)
+tr_wine_test(mainwindow_end_to_end_tests tests/mainwindow/MainWindowEndToEndTests.cpp tests/disc/StartRecord.cpp)
 
 if(WIN32 AND CMAKE_CROSSCOMPILING_EMULATOR)
     # The Windows build of the tool reads the launcher's own picture file.
