@@ -433,4 +433,16 @@ TEST_CASE(OnlyAChoiceThatReadsBackIsWritten)
             return;
         }
     }
+
+    // A plug-in whose file name begins with a blank is listed, but its choice cannot be written.
+    REQUIRE(MoveFileA(folder.Path("TEXTS.REN").c_str(), folder.Path(" TEXTS.REN").c_str()));
+    folder.Write("autoexec.cfg", sampleScript);
+    DisplayCatalogue blank;
+    BuildCatalogue(&blank, "", savedChoiceFileName);
+    REQUIRE(blank.renderers.size() == 1);
+    CHECK_EQ(blank.renderers[0]->fileName, " TEXTS.REN");
+    blank.selectedRenderer = blank.renderers[0].get();
+    REQUIRE(blank.selectedRenderer->SelectDevice("Plain Card"));
+    CHECK(!WriteSavedChoice(savedChoiceFileName, blank));
+    CHECK_EQ(folder.Read("autoexec.cfg"), sampleScript);
 }
