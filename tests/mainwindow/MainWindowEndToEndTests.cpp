@@ -247,21 +247,15 @@ namespace {
 struct ExampleFilesOpenWithTheRecorder {
     ExampleFilesOpenWithTheRecorder()
     {
-        SetClassValue("Software\\Classes\\.example", "TumbleridgeTest.Link");
-        SetClassValue("Software\\Classes\\TumbleridgeTest.Link\\shell\\open\\command",
-                      "\"" + StandinPath("SKYDEMO.EXE") + "\" \"%1\"");
+        std::string command = "\"" + StandinPath("SKYDEMO.EXE") + "\" \"%1\"";
+        RegSetValueA(HKEY_LOCAL_MACHINE, "Software\\Classes\\.example", REG_SZ, "TumbleridgeTest.Link", 0);
+        RegSetValueA(HKEY_LOCAL_MACHINE, "Software\\Classes\\TumbleridgeTest.Link\\shell\\open\\command", REG_SZ,
+                     command.c_str(), 0);
     }
     ~ExampleFilesOpenWithTheRecorder()
     {
         SHDeleteKeyA(HKEY_LOCAL_MACHINE, "Software\\Classes\\.example");
         SHDeleteKeyA(HKEY_LOCAL_MACHINE, "Software\\Classes\\TumbleridgeTest.Link");
-    }
-    static void SetClassValue(const char* path, const std::string& value)
-    {
-        HKEY key = NULL;
-        REQUIRE(RegCreateKeyExA(HKEY_LOCAL_MACHINE, path, 0, NULL, 0, KEY_WRITE, NULL, &key, NULL) == ERROR_SUCCESS);
-        RegSetValueExA(key, NULL, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), DWORD(value.size() + 1));
-        RegCloseKey(key);
     }
 };
 
