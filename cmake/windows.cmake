@@ -5,10 +5,6 @@ set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${TR_OUT})
 
 add_compile_definitions(WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0501 WINVER=0x0501)
 
-add_library(tr_portable STATIC ${TR_PORTABLE_SOURCES})
-target_include_directories(tr_portable PUBLIC ${TR_ROOT} ${TR_ROOT}/resources)
-target_compile_options(tr_portable PRIVATE ${TR_WARNINGS})
-
 add_library(tr_core STATIC ${TR_WIN32_SOURCES})
 target_include_directories(tr_core PUBLIC ${TR_ROOT} ${TR_ROOT}/resources)
 target_compile_options(tr_core PRIVATE ${TR_WARNINGS})
@@ -61,7 +57,8 @@ function(tr_finish_demo)
         list(APPEND commands COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
                              COMMAND ${CMAKE_COMMAND} -E copy ${source} ${demo}/${destination})
     endforeach()
-    add_custom_target(demo ALL ${commands} DEPENDS Tumbleridge tr_standins VERBATIM)
+    add_custom_target(demo ALL ${commands} DEPENDS Tumbleridge tr_standins
+                      COMMENT "Assembling the demo game folder" VERBATIM)
 endfunction()
 
 function(tr_fuzz_target name)

@@ -12,8 +12,13 @@ for tree in $trees; do
         win32) args=(-DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake") ;;
         native) args=(-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DTR_FUZZ=ON) ;;
     esac
-    if [ ! -f "$build/$tree/CMakeCache.txt" ]; then
-        cmake -S "$root" -B "$build/$tree" -G Ninja "${args[@]}" ${TR_CMAKE_ARGS:-} >/dev/null
+    # Configured afresh when the arguments differ from those of the last configuration (kept in a stamp).
+    configure=(-G Ninja "${args[@]}" ${TR_CMAKE_ARGS:-})
+    stamp="$build/$tree/tr-configure-arguments"
+    if [ ! -f "$build/$tree/CMakeCache.txt" ] || [ "$(cat "$stamp" 2>/dev/null)" != "${configure[*]}" ]; then
+        fresh=(); [ -f "$build/$tree/CMakeCache.txt" ] && fresh=(--fresh)
+        cmake "${fresh[@]}" -S "$root" -B "$build/$tree" "${configure[@]}" >/dev/null
+        printf '%s' "${configure[*]}" >"$stamp"
     fi
     cmake --build "$build/$tree" -j "$jobs"
 done
