@@ -316,7 +316,8 @@ TEST_CASE(ComposingAppendsMissingKeysWithTheScriptsLineEnd)
 
 TEST_CASE(ComposingRefusesWhatWouldNotReadBack)
 {
-    // A choice is written only when the script reads back as it; otherwise nothing is composed.
+    // A choice is written only when the script reads back as it; otherwise nothing is composed. The device
+    // texts of a plug-in are tried through the stand-in plug-ins in the display dialog's tests.
     const std::string script = "\"RenderDll\" \"SOFT.REN\"\r\n// end\r\n";
     struct Case {
         const char* renderDll;
@@ -327,15 +328,9 @@ TEST_CASE(ComposingRefusesWhatWouldNotReadBack)
         {"D3D.REN", "card", script, true},
         {"D3D.REN", "two\nlines", script, false},
         {"D3D\r.REN", "card", script, false},
-        {"D3D.REN", " blank first", script, false},
-        {"D3D.REN", "blank last \t", script, true},
         {" D3D.REN", "card", script, false},
-        {"D3D.REN", "\"quote first", script, false},
-        {"D3D.REN", "quote last\"", script, false},
         {"D3D.REN", "quote \" inside", script, true},
-        {"D3D.REN", std::string(127, 'c'), script, true},
         {"D3D.REN", std::string(128, 'c'), script, false},
-        {"D3D.REN", "end\x1Amark", script, false},
         // Other lines that the reader would take in place of the written ones.
         {"D3D.REN", "card", script + "\"CardDesc\" \"old\"\r\nCardDescription \"other\"\r\n", false},
         {"D3D.REN", "card", script + "CardDescription \"other\"\r\n\"CardDesc\" \"old\"\r\n", true},
