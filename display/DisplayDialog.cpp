@@ -1,6 +1,8 @@
 // The display dialog "DISPLAY": three linked lists of renderers, devices and modes over the catalogue.
 #include "display/DisplayDialog.h"
 
+#include <new>
+
 #include "display/CatalogueBuild.h"
 #include "display/DisplayCatalogue.h"
 #include "display/SavedChoice.h"
@@ -9,6 +11,7 @@
 #include "launcher/LauncherMessages.h"
 #include "launcher/LauncherState.h"
 #include "resource.h"
+#include "utils/ListBoxRows.h"
 
 namespace {
 
@@ -16,10 +19,8 @@ namespace {
 template <typename T>
 T* SelectedObject(HWND list)
 {
-    LRESULT row = SendMessageA(list, LB_GETCURSEL, 0, 0);
-    if (row == LB_ERR) return nullptr;
-    LRESULT data = SendMessageA(list, LB_GETITEMDATA, static_cast<WPARAM>(row), 0);
-    if (data == LB_ERR) return nullptr;
+    LPARAM data = 0;
+    if (!ListRowData(list, SelectedListRow(list), &data)) return nullptr;
     return reinterpret_cast<T*>(data);
 }
 
@@ -27,34 +28,12 @@ T* SelectedObject(HWND list)
 // or no entry carries it.
 bool Reselect(HWND list, const void* object)
 {
-    if (!object) return false;
-    LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
-    for (LRESULT row = 0; row < count; ++row) {
-        LRESULT data = SendMessageA(list, LB_GETITEMDATA, static_cast<WPARAM>(row), 0);
-        if (data != LB_ERR && reinterpret_cast<const void*>(data) == object) {
-            SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
-            return true;
-        }
-    }
-    return false;
+    return object && SelectRowWithData(list, reinterpret_cast<LPARAM>(object));
 }
 
 void AddEntry(HWND list, const std::string& text, const void* object)
 {
-    LRESULT row = SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    if (row == LB_ERR || row == LB_ERRSPACE) return;
-    SendMessageA(list, LB_SETITEMDATA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(const_cast<void*>(object)));
-}
-
-bool SelectRow(HWND list, LRESULT row)
-{
-    if (row < 0) return false;
-    return SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(row), 0) != LB_ERR;
-}
-
-LRESULT RowCount(HWND list)
-{
-    return SendMessageA(list, LB_GETCOUNT, 0, 0);
+    AddListRow(list, text.c_str(), reinterpret_cast<LPARAM>(object));
 }
 
 HWND RendererList(HWND dialog)
@@ -126,76 +105,77 @@ INT_PTR CALLBACK DisplayDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
     }
 }
 
-bool FillRendererList(const DisplayCatalogue* catalogue, HWND list)
+BOOL FillRendererList(const DisplayCatalogue* catalogue, HWND list)
 {
-    if (!list) return false;
-    SendMessageA(list, LB_RESETCONTENT, 0, 0);
-    if (!catalogue) return true;
+    if (!list) return FALSE;
+    ClearListRows(list);
+    if (!catalogue) return TRUE;
     for (const auto& renderer : catalogue->renderers) AddEntry(list, renderer->DisplayText(), renderer.get());
-    if (!Reselect(list, catalogue->selectedRenderer)) SelectRow(list, 0);
-    return true;
+    if (!Reselect(list, catalogue->selectedRenderer)) SelectListRow(list, 0);
+    return TRUE;
 }
 
-bool FillDeviceList(const RendererEntry* renderer, HWND list)
+BOOL FillDeviceList(const RendererEntry* renderer, HWND list)
 {
-    if (!list) return false;
-    SendMessageA(list, LB_RESETCONTENT, 0, 0);
-    if (!renderer) return true;
+    if (!list) return FALSE;
+    ClearListRows(list);
+    if (!renderer) return TRUE;
     for (const auto& device : renderer->devices) AddEntry(list, device->DisplayText(), device.get());
-    if (!Reselect(list, renderer->selectedDevice) && !SelectRow(list, RowCount(list) - 1)) SelectRow(list, 0);
-    return true;
+    if (!Reselect(list, renderer->selectedDevice) && !SelectListRow(list, ListRowCount(list) - 1))
+        SelectListRow(list, 0);
+    return TRUE;
 }
 
-bool FillModeList(const DeviceEntry* device, HWND list)
+BOOL FillModeList(const DeviceEntry* device, HWND list)
 {
-    if (!list) return false;
-    SendMessageA(list, LB_RESETCONTENT, 0, 0);
-    if (!device) return true;
+    if (!list) return FALSE;
+    ClearListRows(list);
+    if (!device) return TRUE;
     for (const auto& mode : device->modes) AddEntry(list, mode->text, mode.get());
-    if (!Reselect(list, device->selectedMode)) SelectRow(list, 0);
-    return true;
+    if (!Reselect(list, device->selectedMode)) SelectListRow(list, 0);
+    return TRUE;
 }
 
-bool FillLists(const DisplayCatalogue* catalogue, HWND renderers, HWND devices, HWND modes)
+BOOL FillLists(const DisplayCatalogue* catalogue, HWND renderers, HWND devices, HWND modes)
 {
-    if (!renderers || !devices || !modes) return false;
+    if (!renderers || !devices || !modes) return FALSE;
     FillRendererList(catalogue, renderers);
     const RendererEntry* renderer = SelectedObject<RendererEntry>(renderers);
-    if (!renderer) return false;
+    if (!renderer) return FALSE;
     FillDeviceList(renderer, devices);
     const DeviceEntry* device = SelectedObject<DeviceEntry>(devices);
-    if (!device) return false;
+    if (!device) return FALSE;
     FillModeList(device, modes);
-    return true;
+    return TRUE;
 }
 
-bool SyncFromLists(DisplayCatalogue* catalogue, HWND renderers, HWND devices, HWND modes)
+BOOL SyncFromLists(DisplayCatalogue* catalogue, HWND renderers, HWND devices, HWND modes)
 {
-    if (!catalogue || !renderers || !devices || !modes) return false;
+    if (!catalogue || !renderers || !devices || !modes) return FALSE;
     bool changed = false;
     RendererEntry* renderer = SelectedObject<RendererEntry>(renderers);
     if (renderer != catalogue->selectedRenderer) {
         catalogue->selectedRenderer = renderer;
-        if (!Reselect(renderers, renderer)) return false;
+        if (!Reselect(renderers, renderer)) return FALSE;
         FillDeviceList(renderer, devices);
         // A renderer without devices shows no modes rather than the modes of the renderer before it.
-        if (renderer->devices.empty()) SendMessageA(modes, LB_RESETCONTENT, 0, 0);
+        if (renderer->devices.empty()) ClearListRows(modes);
         changed = true;
     }
-    if (!renderer) return false;
+    if (!renderer) return FALSE;
 
     DeviceEntry* device = SelectedObject<DeviceEntry>(devices);
     if (device != renderer->selectedDevice || changed) {
         renderer->selectedDevice = device;
-        if (!Reselect(devices, device)) return false;
+        if (!Reselect(devices, device)) return FALSE;
         FillModeList(device, modes);
         changed = true;
     }
-    if (!device) return false;
+    if (!device) return FALSE;
 
     ModeEntry* mode = SelectedObject<ModeEntry>(modes);
     if (mode != device->selectedMode || changed) device->selectedMode = mode;
-    return device->selectedMode != nullptr;
+    return device->selectedMode ? TRUE : FALSE;
 }
 
 int OpenDisplayDialog(HWND mainWindow)
@@ -205,7 +185,8 @@ int OpenDisplayDialog(HWND mainWindow)
         displayWarned = 1;
     }
     if (!theDisplayCatalogue) {
-        theDisplayCatalogue = new DisplayCatalogue;
+        theDisplayCatalogue = new (std::nothrow) DisplayCatalogue;
+        if (!theDisplayCatalogue) return 0;
         BuildCatalogue(theDisplayCatalogue, "", savedChoiceFileName);
     }
     if (theDisplayCatalogue->renderers.empty()) {

@@ -19,13 +19,13 @@ INT_PTR CALLBACK DisplayDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
 // Fill the three lists from the catalogue (entry texts from the catalogue, item data the objects) and
 // select the chosen objects, falling back to the first renderer, the last device and the first mode.
 // They change nothing in the catalogue. False for a missing list (or an empty level in FillLists).
-bool FillLists(const DisplayCatalogue* catalogue, HWND renderers, HWND devices, HWND modes);
-bool FillRendererList(const DisplayCatalogue* catalogue, HWND list);
-bool FillDeviceList(const RendererEntry* renderer, HWND list);
-bool FillModeList(const DeviceEntry* device, HWND list);
+BOOL FillLists(const DisplayCatalogue* catalogue, HWND renderers, HWND devices, HWND modes);
+BOOL FillRendererList(const DisplayCatalogue* catalogue, HWND list);
+BOOL FillDeviceList(const RendererEntry* renderer, HWND list);
+BOOL FillModeList(const DeviceEntry* device, HWND list);
 
 // Copies the lists' selections into the catalogue from the top down, refilling a lower list when the
 // level above changed. True when a renderer, a device and a mode are chosen afterwards.
-bool SyncFromLists(DisplayCatalogue* catalogue, HWND renderers, HWND devices, HWND modes);
+BOOL SyncFromLists(DisplayCatalogue* catalogue, HWND renderers, HWND devices, HWND modes);
 
 #endif

@@ -3,13 +3,13 @@
 
 #include "display/ModeRecord.h"
 #include "launcher/ProcLookup.h"
+#include "utils/PathJoin.h"
 
 #include <windows.h>
 
 #include <io.h>
 
-#include <cstdio>
-#include <cstring>
+#include <new>
 
 namespace {
 
@@ -17,23 +17,14 @@ const UINT rendererDescriptionId = 5;         // string 5 of the plug-in's own s
 const int rendererDescriptionCapacity = 255;  // 254 characters and a NUL
 const int searchPatternCapacity = 260;        // 259 characters and a NUL
 
-// "*.REN" for the current folder, else the folder joined to it. False when the pattern would not fit:
-// a cut pattern would search some other folder.
-bool MakeSearchPattern(const char* folder, char* pattern, std::size_t capacity)
-{
-    if (!folder || !*folder) return std::snprintf(pattern, capacity, "*.REN") > 0;
-    std::size_t length = std::strlen(folder);
-    const char* format = folder[length - 1] == '\\' ? "%s*.REN" : "%s\\*.REN";
-    int written = std::snprintf(pattern, capacity, format, folder);
-    return written > 0 && static_cast<std::size_t>(written) < capacity;
-}
-
 }  // namespace
 
 int DisplayCatalogue::ScanRenderers(const char* folder)
 {
+    // "*.REN" for the current folder, else the folder joined to it; a pattern cut to fit would search some
+    // other folder, so one that does not fit finds nothing.
     char pattern[searchPatternCapacity];
-    if (!MakeSearchPattern(folder, pattern, sizeof pattern)) return 0;
+    if (!JoinPath(folder, "*.REN", PathSeparator::UnlessPresent, pattern, sizeof pattern)) return 0;
     _finddata_t found;
     intptr_t search = _findfirst(pattern, &found);
     if (search == -1) return 0;
@@ -48,7 +39,8 @@ int DisplayCatalogue::ScanRenderers(const char* folder)
 RendererEntry* DisplayCatalogue::AddRenderer(const char* fileName)
 {
     if (!fileName) return nullptr;
-    std::unique_ptr<RendererEntry> entry(new RendererEntry(fileName));
+    std::unique_ptr<RendererEntry> entry(new (std::nothrow) RendererEntry(fileName));
+    if (!entry) return nullptr;
 
     // No system box for a plug-in that cannot be opened or lacks a library of its own.
     UINT previousMode = SetErrorMode(SEM_NOOPENFILEERRORBOX);

@@ -6,25 +6,12 @@
 #include <cstdio>
 
 #include "launcher/LauncherState.h"
+#include "utils/FileExists.h"
 
 namespace {
 
 char mainArchivePath[128];
 char soundArchivePath[128];
-
-bool IsFile(const char* path)
-{
-    if (!path || path[0] == '\0') return false;
-    DWORD attributes = GetFileAttributesA(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-bool IsFolder(const char* path)
-{
-    if (!path || path[0] == '\0') return false;
-    DWORD attributes = GetFileAttributesA(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 // Copies the path when it fits whole; a longer one would name another file.
 bool Remember(char* field, size_t capacity, const char* path)
@@ -46,23 +33,29 @@ int LocateArchives(char discLetter)
 
     char candidate[MAX_PATH];
     std::snprintf(candidate, sizeof candidate, "%s.rez", archiveStem);
-    if (IsFile(candidate)) {
+    if (IsExistingFile(candidate)) {
         Remember(mainArchivePath, sizeof mainArchivePath, candidate);
-    } else if (IsFolder(archiveStem)) {
+    } else if (IsExistingFolder(archiveStem)) {
         Remember(mainArchivePath, sizeof mainArchivePath, archiveStem);
     } else if (static_cast<signed char>(discLetter) > 0) {
         std::snprintf(candidate, sizeof candidate, "%c:\\data\\%s.rez", discLetter, archiveStem);
-        if (IsFile(candidate)) Remember(mainArchivePath, sizeof mainArchivePath, candidate);
+        if (IsExistingFile(candidate)) Remember(mainArchivePath, sizeof mainArchivePath, candidate);
     }
 
-    if (IsFile("sound.rez")) {
+    if (IsExistingFile("sound.rez")) {
         Remember(soundArchivePath, sizeof soundArchivePath, "sound.rez");
-    } else if (IsFolder("sound")) {
+    } else if (IsExistingFolder("sound")) {
         Remember(soundArchivePath, sizeof soundArchivePath, "sound");
     }
     return mainArchivePath[0] != '\0' && soundArchivePath[0] != '\0';
 }
 
-const char* MainArchivePath() { return mainArchivePath; }
+const char* MainArchivePath()
+{
+    return mainArchivePath;
+}
 
-const char* SoundArchivePath() { return soundArchivePath; }
+const char* SoundArchivePath()
+{
+    return soundArchivePath;
+}

@@ -1,22 +1,19 @@
 // Starting the engine and other programs as separate processes.
 #include "launcher/EngineLaunch.h"
 
-#include <cstdio>
-
 #include "launcher/ArchiveLocation.h"
 #include "launcher/CommandLine.h"
 #include "launcher/LauncherMessages.h"
 #include "launcher/LauncherState.h"
 #include "resource.h"
+#include "utils/FileExists.h"
 
 namespace {
 
+// Numbered archives are looked for by opening them for reading in text mode.
 bool ArchiveFileExists(const char* fileName, void*)
 {
-    FILE* file = std::fopen(fileName, "r");
-    if (!file) return false;
-    std::fclose(file);
-    return true;
+    return OpensForReading(fileName);
 }
 
 }  // namespace
@@ -24,14 +21,14 @@ bool ArchiveFileExists(const char* fileName, void*)
 BOOL LaunchEngine()
 {
     if (MainArchivePath()[0] == '\0') {
-        ShowLauncherMessage(NULL, IDS_NO_MAIN_ARCHIVE, MB_ICONEXCLAMATION);
+        ShowLauncherMessage(nullptr, IDS_NO_MAIN_ARCHIVE, MB_ICONEXCLAMATION);
         return FALSE;
     }
     SoundArchivePath();  // asked, not used: the engine finds its sound archive itself
 
     char commandLine[engineCommandCapacity];
-    bool composed = ComposeEngineCommandLine(engineWindowTitle, ArchiveFileExists, NULL, commandLine,
-                                             sizeof commandLine);
+    bool composed =
+        ComposeEngineCommandLine(engineWindowTitle, ArchiveFileExists, nullptr, commandLine, sizeof commandLine);
 
     STARTUPINFOA startup;
     ZeroMemory(&startup, sizeof startup);
@@ -40,11 +37,11 @@ BOOL LaunchEngine()
 
     PROCESS_INFORMATION process;
     ZeroMemory(&process, sizeof process);
-    BOOL created = composed && CreateProcessA(NULL, commandLine, NULL, NULL, FALSE,
-                                              CREATE_NEW_PROCESS_GROUP | CREATE_DEFAULT_ERROR_MODE, NULL, NULL,
+    BOOL created = composed && CreateProcessA(nullptr, commandLine, nullptr, nullptr, FALSE,
+                                              CREATE_NEW_PROCESS_GROUP | CREATE_DEFAULT_ERROR_MODE, nullptr, nullptr,
                                               &startup, &process);
     if (!created) {
-        ShowLauncherMessage(NULL, IDS_ENGINE_FAILED, MB_ICONEXCLAMATION);
+        ShowLauncherMessage(nullptr, IDS_ENGINE_FAILED, MB_ICONEXCLAMATION);
         return FALSE;
     }
     // The engine runs on its own; the launcher keeps no handle to it.
@@ -63,8 +60,8 @@ BOOL RunProgram(const char* folder, const char* file)
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process;
     ZeroMemory(&process, sizeof process);
-    const char* workingFolder = folder && folder[0] != '\0' ? folder : NULL;
-    if (!CreateProcessA(NULL, command, NULL, NULL, FALSE, 0, NULL, workingFolder, &startup, &process))
+    const char* workingFolder = folder && folder[0] != '\0' ? folder : nullptr;
+    if (!CreateProcessA(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, workingFolder, &startup, &process))
         return FALSE;
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);

@@ -6,6 +6,7 @@
 #include "launcher/DialogIcon.h"
 #include "options/LineBreaks.h"
 #include "resource.h"
+#include "utils/ListBoxRows.h"
 
 DWORD lastHelpSelection = 0;
 
@@ -60,12 +61,12 @@ BOOL OnInitHelp(HWND dialog, const HelpDialogKind& kind)
 {
     SetLauncherIcon(dialog, launcherModule);
     HWND list = GetDlgItem(dialog, IDC_HELP_TOPICS);
-    SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    ClearListRows(list);
     for (int i = 0; i < kind.topicCount; ++i)
         AddHelpRow(list, kind.topics[i].text, kind.topics[i].helpId, kind.topics[i].labelId);
     DWORD row = theRegistryStore ? theRegistryStore->ReadDword(kind.valueName, 0) : 0;
     // A stored row beyond the list (a value edited by hand) selects nothing.
-    if (row < static_cast<DWORD>(kind.topicCount)) SendMessageA(list, LB_SETCURSEL, row, 0);
+    if (row < static_cast<DWORD>(kind.topicCount)) SelectListRow(list, static_cast<int>(row));
     ShowSelectedHelp(dialog);
     return TRUE;  // the dialog system sets the focus
 }
@@ -103,19 +104,15 @@ BOOL AddHelpRow(HWND list, const char* text, UINT helpId, UINT labelId)
     const char* rowText = text;
     if (labelId != 0 && LoadTableString(labelId, label, sizeof label)) rowText = label;
     if (!list || !rowText) return FALSE;
-    LRESULT row = SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(rowText));
-    if (row == LB_ERR || row == LB_ERRSPACE) return FALSE;
-    SendMessageA(list, LB_SETITEMDATA, static_cast<WPARAM>(row), static_cast<LPARAM>(helpId));
-    return TRUE;
+    return AddListRow(list, rowText, static_cast<LPARAM>(helpId)) >= 0 ? TRUE : FALSE;
 }
 
 BOOL ShowSelectedHelp(HWND dialog)
 {
     HWND list = GetDlgItem(dialog, IDC_HELP_TOPICS);
-    LRESULT row = SendMessageA(list, LB_GETCURSEL, 0, 0);
-    if (!list || row == LB_ERR) return FALSE;
-    LRESULT helpId = SendMessageA(list, LB_GETITEMDATA, static_cast<WPARAM>(row), 0);
-    if (helpId == LB_ERR) return FALSE;
+    int row = SelectedListRow(list);
+    LPARAM helpId = 0;
+    if (!list || !ListRowData(list, row, &helpId)) return FALSE;
     lastHelpSelection = static_cast<DWORD>(row);
 
     char text[helpTextCapacity];

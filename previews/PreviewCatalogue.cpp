@@ -1,12 +1,12 @@
 // A preview catalogue of the game disc: the entries of one profile (INI) file, in file order.
 #include "previews/PreviewCatalogue.h"
 
-#include <algorithm>
 #include <new>
 
 #include "previews/PreviewText.h"
+#include "utils/ListBoxRows.h"
 
-PreviewCatalogue::PreviewCatalogue()
+PreviewCatalogue::PreviewCatalogue() : itemCount(0)
 {
     iniName[0] = '\0';
     folder[0] = '\0';
@@ -19,8 +19,8 @@ PreviewCatalogue::~PreviewCatalogue()
 
 void PreviewCatalogue::Clear()
 {
-    for (PreviewItem* item : items) delete item;
-    items.clear();
+    for (size_t i = 0; i < itemCount; ++i) delete items[i];
+    itemCount = 0;
     iniName[0] = '\0';
     folder[0] = '\0';
 }
@@ -72,38 +72,29 @@ BOOL PreviewCatalogue::Load(const char* fileName, const char* folderText)
 
 PreviewItem* PreviewCatalogue::AddItem(const char* name, const char* file)
 {
-    if (!name || !file) return NULL;
+    if (!name || !file || itemCount == previewItemCapacity) return nullptr;
     PreviewItem* item = new (std::nothrow) PreviewItem(name, file, folder);
-    if (!item) return NULL;
-    try {
-        items.push_back(item);
-    } catch (const std::bad_alloc&) {
-        delete item;
-        return NULL;
-    }
+    if (!item) return nullptr;
+    items[itemCount++] = item;
     return item;
 }
 
 BOOL PreviewCatalogue::FillListBox(HWND listBox) const
 {
     if (!listBox) return FALSE;
-    SendMessageA(listBox, LB_RESETCONTENT, 0, 0);
-    for (PreviewItem* item : items) {
-        LRESULT row = SendMessageA(listBox, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item->Name()));
-        if (row >= 0) SendMessageA(listBox, LB_SETITEMDATA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(item));
-    }
+    ClearListRows(listBox);
+    for (size_t i = 0; i < itemCount; ++i) AddListRow(listBox, items[i]->Name(), reinterpret_cast<LPARAM>(items[i]));
     return TRUE;
 }
 
 BOOL PreviewCatalogue::StartSelected(HWND listBox) const
 {
     if (!listBox) return FALSE;
-    LRESULT row = SendMessageA(listBox, LB_GETCURSEL, 0, 0);
-    if (row == LB_ERR) return FALSE;
-    LRESULT value = SendMessageA(listBox, LB_GETITEMDATA, static_cast<WPARAM>(row), 0);
-    if (value == LB_ERR || value == 0) return FALSE;
+    LPARAM value = 0;
+    if (!ListRowData(listBox, SelectedListRow(listBox), &value) || value == 0) return FALSE;
     // Only an entry of this catalogue is started: a row filled from elsewhere could hold a dangling pointer.
-    PreviewItem* item = reinterpret_cast<PreviewItem*>(value);
-    if (std::find(items.begin(), items.end(), item) == items.end()) return FALSE;
-    return item->Start();
+    for (size_t i = 0; i < itemCount; ++i) {
+        if (reinterpret_cast<LPARAM>(items[i]) == value) return items[i]->Start();
+    }
+    return FALSE;
 }

@@ -4,8 +4,6 @@
 
 #include <windows.h>
 
-#include <vector>
-
 #include "previews/PreviewItem.h"
 
 // The section names are read into this much room; the profile function is told 4 bytes less.
@@ -13,6 +11,8 @@ const DWORD sectionNamesCapacity = 1024;
 const DWORD sectionNamesReadSize = 1020;
 // Room for the current folder when a catalogue is loaded without one.
 const DWORD currentFolderReadSize = 250;
+// The most entries a catalogue holds: every section name takes at least two of the bytes read.
+const size_t previewItemCapacity = sectionNamesCapacity / 2;
 
 class PreviewCatalogue {
 public:
@@ -27,7 +27,7 @@ public:
     // Deletes every entry and empties both texts.
     void Clear();
     // Appends an entry with a copy of the current folder; the catalogue owns it. Null when either text is
-    // null or no memory is left.
+    // null, the catalogue is full or no memory is left.
     PreviewItem* AddItem(const char* name, const char* file);
     // Empties the list box and adds a row per entry: the name as text, the entry as item value. False for
     // a null list box.
@@ -38,8 +38,8 @@ public:
 
     const char* IniName() const { return iniName; }
     const char* Folder() const { return folder; }
-    size_t ItemCount() const { return items.size(); }
-    const PreviewItem* Item(size_t index) const { return index < items.size() ? items[index] : NULL; }
+    size_t ItemCount() const { return itemCount; }
+    const PreviewItem* Item(size_t index) const { return index < itemCount ? items[index] : nullptr; }
 
 private:
     PreviewCatalogue(const PreviewCatalogue&) = delete;
@@ -47,7 +47,8 @@ private:
 
     char iniName[MAX_PATH];
     char folder[previewFolderCapacity];
-    std::vector<PreviewItem*> items;
+    PreviewItem* items[previewItemCapacity];
+    size_t itemCount;
 };
 
 #endif

@@ -10,8 +10,8 @@
 #include "previews/PreviewCatalogue.h"
 #include "resource.h"
 
-PreviewCatalogue* movieCatalogue = NULL;
-PreviewCatalogue* demoCatalogue = NULL;
+PreviewCatalogue* movieCatalogue = nullptr;
+PreviewCatalogue* demoCatalogue = nullptr;
 
 namespace {
 
@@ -22,7 +22,7 @@ void LoadCatalogue(PreviewCatalogue** catalogue, const char* fileName, const cha
     *catalogue = new (std::nothrow) PreviewCatalogue();
     if (*catalogue && !(*catalogue)->Load(fileName, folder)) {
         delete *catalogue;
-        *catalogue = NULL;
+        *catalogue = nullptr;
     }
 }
 
@@ -74,7 +74,7 @@ INT_PTR OnPreviewCommand(HWND dialog, int id, int notification)
 // The wait cursor for the life of the object.
 class WaitCursor {
 public:
-    WaitCursor() : previous(SetCursor(LoadCursorA(NULL, IDC_WAIT))) {}
+    WaitCursor() : previous(SetCursor(LoadCursorA(nullptr, IDC_WAIT))) {}
     ~WaitCursor() { SetCursor(previous); }
 
 private:
@@ -133,7 +133,7 @@ int ShowPreviews(HINSTANCE instance, HWND owner)
 void DestroyPreviewCatalogues()
 {
     delete movieCatalogue;
-    movieCatalogue = NULL;
+    movieCatalogue = nullptr;
     delete demoCatalogue;
-    demoCatalogue = NULL;
+    demoCatalogue = nullptr;
 }

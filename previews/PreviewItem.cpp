@@ -1,8 +1,7 @@
 // One entry of a preview catalogue: the name shown, the file to open and the catalogue's folder.
 #include "previews/PreviewItem.h"
 
-#include <shellapi.h>
-
+#include "launcher/ShellTargets.h"
 #include "previews/PreviewText.h"
 
 PreviewItem::PreviewItem()
@@ -29,6 +28,5 @@ BOOL PreviewItem::Start() const
 {
     char path[previewPathCapacity];
     if (!FullPath(path, sizeof path) || path[0] == '\0') return FALSE;
-    HINSTANCE answer = ShellExecuteA(NULL, NULL, path, NULL, NULL, SW_SHOWNORMAL);
-    return reinterpret_cast<INT_PTR>(answer) > 32;
+    return OpenWithShell(nullptr, path) ? TRUE : FALSE;
 }

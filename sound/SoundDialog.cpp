@@ -1,18 +1,18 @@
 // The 3D sound dialog "3DSOUND": the provider, the sample counts and the reverb level.
 #include "sound/SoundDialog.h"
 
-#include <mbstring.h>
-
-#include <string>
+#include <new>
 
 #include "launcher/DialogIcon.h"
 #include "launcher/LauncherMessages.h"
 #include "launcher/LauncherState.h"
 #include "resource.h"
 #include "sound/ProviderKinds.h"
+#include "sound/ProviderName.h"
 #include "sound/ProviderQuery.h"
 #include "sound/SampleCount.h"
 #include "sound/SoundSettings.h"
+#include "utils/ListBoxRows.h"
 
 namespace {
 
@@ -27,23 +27,14 @@ const ReverbButton reverbButtons[] = {
 
 const int sampleCountDigits = 10;  // 4294967295
 
-void AddProviderRow(HWND list, const char* name, int kind)
-{
-    LRESULT row = SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
-    if (row >= 0) SendMessageA(list, LB_SETITEMDATA, static_cast<WPARAM>(row), kind);
-}
-
 // The last row whose text is the stored name, ignoring case; row 0 ("No 3D sound") when none is.
 int RowOfStoredName(HWND list)
 {
-    int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+    int count = ListRowCount(list);
     int chosen = 0;
     for (int row = 0; row < count; ++row) {
-        LRESULT length = SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0);
-        if (length < 0 || length >= providerNameCapacity) continue;
         char text[providerNameCapacity];
-        SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text));
-        if (SameProviderName(text, soundProviderName)) chosen = row;
+        if (ListRowText(list, row, text, sizeof text) && SameProviderName(text, soundProviderName)) chosen = row;
     }
     return chosen;
 }
@@ -53,10 +44,10 @@ void FillProviderList(HWND dialog)
     HWND list = GetDlgItem(dialog, IDC_SOUND_PROVIDERS);
     char noSound[providerNameCapacity];
     LoadTableString(IDS_NO_3D_SOUND, noSound, sizeof noSound);
-    AddProviderRow(list, noSound, ProviderKindNone);
+    AddListRow(list, noSound, ProviderKindNone);
     for (const ProviderEntry* entry = theProviderList; entry; entry = entry->next)
-        AddProviderRow(list, entry->name, entry->kind);
-    SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(RowOfStoredName(list)), 0);
+        AddListRow(list, entry->name, entry->kind);
+    SelectListRow(list, RowOfStoredName(list));
 }
 
 BOOL OnInitSound(HWND dialog, HINSTANCE instance)
@@ -75,22 +66,25 @@ BOOL OnInitSound(HWND dialog, HINSTANCE instance)
 void ReadChosenProvider(HWND dialog)
 {
     HWND list = GetDlgItem(dialog, IDC_SOUND_PROVIDERS);
-    LRESULT row = SendMessageA(list, LB_GETCURSEL, 0, 0);
-    if (row == LB_ERR) return;
-    LRESULT kind = SendMessageA(list, LB_GETITEMDATA, static_cast<WPARAM>(row), 0);
-    if (kind != LB_ERR) soundProviderKind = static_cast<int>(kind);
-    LRESULT length = SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0);
-    if (length < 0 || length >= soundProviderNameCapacity) return;
-    SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(soundProviderName));
+    int row = SelectedListRow(list);
+    if (row < 0) return;
+    LPARAM kind = 0;
+    if (ListRowData(list, row, &kind)) soundProviderKind = static_cast<int>(kind);
+    ListRowText(list, row, soundProviderName, sizeof soundProviderName);
 }
 
 DWORD ReadSampleCount(HWND dialog, int id)
 {
     HWND field = GetDlgItem(dialog, id);
     int length = GetWindowTextLengthA(field);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    GetWindowTextA(field, &text[0], length + 1);
-    return SampleCountFromText(text.c_str());
+    // The field's whole text, blanks around the digits included: a program may set more than the limit.
+    char* text = new (std::nothrow) char[static_cast<size_t>(length) + 1];
+    if (!text) return 0;
+    text[0] = '\0';
+    GetWindowTextA(field, text, length + 1);
+    DWORD count = SampleCountFromText(text);
+    delete[] text;
+    return count;
 }
 
 void OnSoundOk(HWND dialog)
@@ -126,11 +120,6 @@ INT_PTR CALLBACK SoundDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 }
 
 }  // namespace
-
-bool SameProviderName(const char* a, const char* b)
-{
-    return _mbsicmp(reinterpret_cast<const unsigned char*>(a), reinterpret_cast<const unsigned char*>(b)) == 0;
-}
 
 int Configure3DSound(HINSTANCE instance, HWND owner, int reportNone)
 {

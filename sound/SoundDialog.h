@@ -9,8 +9,4 @@
 // (or without a working sound library) is told so.
 int Configure3DSound(HINSTANCE instance, HWND owner, int reportNone);
 
-// Whether a list row names the stored provider: case ignored, multi-byte characters of the current
-// code page compared whole.
-bool SameProviderName(const char* a, const char* b);
-
 #endif

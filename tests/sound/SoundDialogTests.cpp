@@ -7,6 +7,7 @@
 #include "TestKit.h"
 #include "TestRegistry.h"
 #include "resource.h"
+#include "sound/ProviderName.h"
 #include "sound/SoundDialog.h"
 #include "sound/SoundSettings.h"
 
