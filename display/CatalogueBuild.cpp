@@ -11,7 +11,7 @@ DisplayCatalogue* theDisplayCatalogue = nullptr;
 bool BuildCatalogue(DisplayCatalogue* catalogue, const char* folder, const char* savedChoiceFile)
 {
     if (!catalogue) return true;
-    HCURSOR previous = SetCursor(LoadCursorA(NULL, IDC_WAIT));
+    HCURSOR previous = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
     catalogue->directory = folder ? folder : "";
     catalogue->ScanRenderers(folder);
     ChooseDefaultModes(catalogue);

@@ -15,7 +15,8 @@ const DWORD largestScript = 16 * 1024 * 1024;  // a larger "script" is not ours 
 bool ReadWholeFile(const char* path, std::string* bytes)
 {
     bytes->clear();
-    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
+    HANDLE file =
+        CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_FILE_NOT_FOUND;
     bool ok = false;
     DWORD high = 0;
@@ -23,7 +24,7 @@ bool ReadWholeFile(const char* path, std::string* bytes)
     if (size != INVALID_FILE_SIZE && high == 0 && size <= largestScript) {
         bytes->resize(size);
         DWORD got = 0;
-        ok = size == 0 || (ReadFile(file, &(*bytes)[0], size, &got, NULL) && got == size);
+        ok = size == 0 || (ReadFile(file, &(*bytes)[0], size, &got, nullptr) && got == size);
     }
     CloseHandle(file);
     return ok;
@@ -31,14 +32,14 @@ bool ReadWholeFile(const char* path, std::string* bytes)
 
 bool WriteWholeFile(const char* path, const std::string& bytes)
 {
-    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
+    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     bool ok = true;
     std::size_t done = 0;
     while (ok && done < bytes.size()) {
         DWORD chunk = static_cast<DWORD>(bytes.size() - done > 0x100000 ? 0x100000 : bytes.size() - done);
         DWORD wrote = 0;
-        ok = WriteFile(file, bytes.data() + done, chunk, &wrote, NULL) && wrote == chunk;
+        ok = WriteFile(file, bytes.data() + done, chunk, &wrote, nullptr) && wrote == chunk;
         done += wrote;
     }
     ok = FlushFileBuffers(file) && ok;

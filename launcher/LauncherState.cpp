@@ -2,7 +2,7 @@
 #include "launcher/LauncherState.h"
 
 const char* const disableSwitchNames[DisableSwitchCount] = {
-    "Disable Sound", "Disable Music",  "Disable Movies", "Disable Fog",
+    "Disable Sound",    "Disable Music",   "Disable Movies", "Disable Fog",
     "Disable Joystick", "Disable TripBuf", "Disable Cursor", "Disable Loadscreen",
 };
 
@@ -23,7 +23,7 @@ DWORD disableSwitches[DisableSwitchCount];
 char discRoot[4];
 char chosenPictureName[32] = "GAME";
 
-HINSTANCE launcherModule = GetModuleHandleA(NULL);
+HINSTANCE launcherModule = GetModuleHandleA(nullptr);
 
 HCURSOR webHandCursor;
 HCURSOR webClickCursor;

@@ -7,7 +7,7 @@
 int PictureCountFromText(const char* text)
 {
     // Read like atoi, but a number too large for an int does not overflow.
-    long count = text ? std::strtol(text, NULL, 10) : 0;
+    long count = text ? std::strtol(text, nullptr, 10) : 0;
     if (count > 1000000) count = 1000000;
     return count < 1 ? 1 : static_cast<int>(count);
 }

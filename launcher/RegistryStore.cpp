@@ -2,26 +2,34 @@
 #include "launcher/RegistryStore.h"
 
 RegistryStore::RegistryStore()
-    : isOpen(0), rootKey(NULL), softwareKey(NULL), companyKey(NULL), productKey(NULL), versionKey(NULL),
-      currentKey(NULL)
+    : isOpen(0),
+      rootKey(nullptr),
+      softwareKey(nullptr),
+      companyKey(nullptr),
+      productKey(nullptr),
+      versionKey(nullptr),
+      currentKey(nullptr)
 {
     productName[0] = '\0';
     subKeyName[0] = '\0';
 }
 
-RegistryStore::~RegistryStore() { Close(); }
+RegistryStore::~RegistryStore()
+{
+    Close();
+}
 
 BOOL RegistryStore::CreateKey(HKEY parent, const char* name, HKEY* key)
 {
     DWORD disposition = 0;
     char emptyClass[] = "";
-    LONG result = RegCreateKeyExA(parent, name, 0, emptyClass, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE, NULL,
+    LONG result = RegCreateKeyExA(parent, name, 0, emptyClass, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE, nullptr,
                                   key, &disposition);
     return result == ERROR_SUCCESS;
 }
 
-BOOL RegistryStore::Open(const char* company, const char* product, const char* version, const char* subKey,
-                         HKEY root, const char* topKey)
+BOOL RegistryStore::Open(const char* company, const char* product, const char* version, const char* subKey, HKEY root,
+                         const char* topKey)
 {
     lstrcpynA(productName, product ? product : "", sizeof productName);
     lstrcpynA(subKeyName, subKey ? subKey : "", sizeof subKeyName);
@@ -67,7 +75,7 @@ DWORD RegistryStore::ReadDword(const char* name, DWORD defaultValue)
     DWORD type = 0;
     DWORD value = 0;
     DWORD size = sizeof value;
-    LONG result = RegQueryValueExA(currentKey, name, NULL, &type, reinterpret_cast<BYTE*>(&value), &size);
+    LONG result = RegQueryValueExA(currentKey, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);
     if (result == ERROR_SUCCESS && type == REG_DWORD && size == sizeof value) return value;
     return defaultValue;
 }
@@ -77,7 +85,7 @@ char* RegistryStore::ReadString(const char* name, char* buffer, DWORD* size, con
     if (isOpen && name && buffer && size && *size > 0) {
         DWORD capacity = *size;
         DWORD type = 0;
-        LONG result = RegQueryValueExA(currentKey, name, NULL, &type, reinterpret_cast<BYTE*>(buffer), size);
+        LONG result = RegQueryValueExA(currentKey, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), size);
         if (result == ERROR_SUCCESS && type == REG_SZ) {
             // A value stored without its NUL is terminated here when there is room, and refused when it
             // fills the whole buffer (terminating it would cut the text).
@@ -95,7 +103,7 @@ char* RegistryStore::ReadString(const char* name, char* buffer, DWORD* size, con
         return buffer;
     }
     if (size) *size = 0;
-    return NULL;
+    return nullptr;
 }
 
 BOOL RegistryStore::WriteDword(const char* name, DWORD value)

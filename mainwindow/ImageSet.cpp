@@ -1,9 +1,11 @@
 // The picture set of a window: loading by name, ownership, and palette-aware device contexts.
 #include "mainwindow/ImageSet.h"
 
+#include <new>
+
 #include "mainwindow/ImageFiles.h"
 
-ImageSet::ImageSet() : resourceModule(NULL), window(NULL), previousPalette(NULL), currentPalette(NULL) {}
+ImageSet::ImageSet() : resourceModule(nullptr), window(nullptr), previousPalette(nullptr), currentPalette(nullptr) {}
 
 ImageSet::~ImageSet()
 {
@@ -21,17 +23,17 @@ DibImage* ImageSet::AddPicture(const char* name)
 {
     HDC dc = GetDC(window);
     loaderModule = resourceModule;
-    DibImage* picture = new DibImage();
-    if (picture->LoadImageFile(name, dc)) {
+    DibImage* picture = new (std::nothrow) DibImage();
+    if (picture && picture->LoadImageFile(name, dc)) {
         pictures.push_back(picture);
-    } else {
+    } else if (picture) {
         picture->Release();
         delete picture;
-        picture = NULL;
+        picture = nullptr;
     }
     if (previousPalette && dc) {
         SelectPalette(dc, previousPalette, FALSE);
-        previousPalette = NULL;
+        previousPalette = nullptr;
     }
     if (dc) ReleaseDC(window, dc);
     return picture;
@@ -40,14 +42,15 @@ DibImage* ImageSet::AddPicture(const char* name)
 ImagePalette* ImageSet::AddPalette(const char* name, int flags)
 {
     loaderModule = resourceModule;
-    ImagePalette* palette = new ImagePalette();
+    ImagePalette* palette = new (std::nothrow) ImagePalette();
+    if (!palette) return nullptr;
     if (palette->LoadPaletteFile(name, flags)) {
         palettes.push_back(palette);
         return palette;
     }
     palette->Release();
     delete palette;
-    return NULL;
+    return nullptr;
 }
 
 HDC ImageSet::GetPaletteDC(BOOL withPalette, BOOL forceBackground)
@@ -64,7 +67,7 @@ void ImageSet::ReleasePaletteDC(HDC dc)
 {
     if (previousPalette && dc) {
         SelectPalette(dc, previousPalette, FALSE);
-        previousPalette = NULL;
+        previousPalette = nullptr;
     }
     if (dc) ReleaseDC(window, dc);
 }
@@ -81,7 +84,7 @@ void ImageSet::ReleaseAll()
         delete palette;
     }
     palettes.clear();
-    currentPalette = NULL;
-    resourceModule = NULL;
-    window = NULL;
+    currentPalette = nullptr;
+    resourceModule = nullptr;
+    window = nullptr;
 }

@@ -17,12 +17,12 @@ public:
     ~ImageSet();
 
     BOOL Attach(HMODULE module, HWND owner);
-    // The new picture, or NULL when it does not load.
+    // The new picture, or null when it does not load.
     DibImage* AddPicture(const char* name);
-    // The new palette (not made current), or NULL when it does not load.
+    // The new palette (not made current), or null when it does not load.
     ImagePalette* AddPalette(const char* name, int flags);
     // The window's device context; with withPalette and a current palette, that palette is selected (as a
-    // background palette when forceBackground) and realized. May be NULL.
+    // background palette when forceBackground) and realized. May be null.
     HDC GetPaletteDC(BOOL withPalette, BOOL forceBackground);
     void ReleasePaletteDC(HDC dc);
     void ReleaseAll();

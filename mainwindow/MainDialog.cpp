@@ -1,7 +1,7 @@
 // The main window "GAME": the picture drawn through its palette, the commands, and the two web links.
 #include "mainwindow/MainDialog.h"
 
-#include <cstdio>
+#include <new>
 
 #include "display/DisplayDialog.h"
 #include "launcher/DialogIcon.h"
@@ -24,8 +24,8 @@ namespace {
 void LoadMainPictures(HWND dialog)
 {
     DestroyPictureSet();
-    pictureSet = new ImageSet();
-    if (!pictureSet->Attach(launcherModule, dialog)) return;
+    pictureSet = new (std::nothrow) ImageSet();
+    if (!pictureSet || !pictureSet->Attach(launcherModule, dialog)) return;
     // The palette of the chosen picture, else the common ones; there is no such fallback for the picture.
     mainPalette = pictureSet->AddPalette(chosenPictureName, paletteKeepColours);
     if (!mainPalette) mainPalette = pictureSet->AddPalette("GAME", paletteKeepColours);
@@ -80,7 +80,7 @@ void DrawMainPicture(HWND dialog, bool forceBackground)
 // Repaints the main window after a dialog that may have covered it.
 void RepaintMain(HWND dialog)
 {
-    InvalidateRect(dialog, NULL, FALSE);
+    InvalidateRect(dialog, nullptr, FALSE);
 }
 
 BOOL OnMainCommand(HWND dialog, WPARAM command)
@@ -205,7 +205,7 @@ void DestroyPictureSet()
         pictureSet->ReleaseAll();
         delete pictureSet;
     }
-    pictureSet = NULL;
-    mainPalette = NULL;
-    mainPicture = NULL;
+    pictureSet = nullptr;
+    mainPalette = nullptr;
+    mainPicture = nullptr;
 }

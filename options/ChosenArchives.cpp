@@ -41,7 +41,7 @@ void LoadChosenArchives()
     char text[archiveTextReadCapacity + 2];
     text[0] = '\0';
     DWORD size = archiveTextReadCapacity;
-    if (!theRegistryStore->ReadString(namesValueName, text, &size, NULL)) return;
+    if (!theRegistryStore->ReadString(namesValueName, text, &size, nullptr)) return;
     chosenArchives = SplitArchiveText(text);
 }
 

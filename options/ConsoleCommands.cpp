@@ -17,7 +17,7 @@ void LoadConsoleCommands()
     char text[commandTextCapacity];
     text[0] = '\0';
     DWORD size = sizeof text;
-    if (theRegistryStore->ReadString("Commands", text, &size, NULL))
+    if (theRegistryStore->ReadString("Commands", text, &size, nullptr))
         lstrcpynA(commandText, text, sizeof commandText);
     else
         commandText[0] = '\0';

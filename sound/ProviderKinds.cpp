@@ -28,7 +28,7 @@ int ProviderKindFromName(const char* name)
 {
     if (!name) return ProviderKindOther;
     for (const NameTest& test : nameTests) {
-        bool matches = test.wholeName ? std::strcmp(name, test.text) == 0 : std::strstr(name, test.text) != NULL;
+        bool matches = test.wholeName ? std::strcmp(name, test.text) == 0 : std::strstr(name, test.text) != nullptr;
         if (matches) return test.kind;
     }
     return ProviderKindOther;

@@ -7,7 +7,7 @@
 ProviderEntry* PushProvider(ProviderEntry** first, int kind, const char* name)
 {
     ProviderEntry* entry = new (std::nothrow) ProviderEntry;
-    if (!entry) return NULL;
+    if (!entry) return nullptr;
     entry->kind = kind;
     int length = 0;
     if (name) {
@@ -37,5 +37,5 @@ void FreeProviders(ProviderEntry** first)
         delete entry;
         entry = next;
     }
-    *first = NULL;
+    *first = nullptr;
 }

@@ -11,7 +11,7 @@
 #include "sound/ProviderKinds.h"
 #include "sound/SoundLibrary.h"
 
-ProviderEntry* theProviderList = NULL;
+ProviderEntry* theProviderList = nullptr;
 
 namespace {
 
@@ -45,9 +45,9 @@ void ListProviders(const SoundLibrary& library, int probe)
 {
     SoundEnumCursor cursor = 0;
     SoundProvider provider = 0;
-    char* deliveredName = NULL;
+    char* deliveredName = nullptr;
     for (int delivered = 0; delivered < providerDeliveryLimit; ++delivered) {
-        deliveredName = NULL;
+        deliveredName = nullptr;
         if (!library.enumerateProviders(&cursor, &provider, &deliveredName)) break;
         if (!deliveredName) continue;  // nothing to show or store for it
         // Copied at once, with its bound: the library's text need not outlive the probe, nor end in time.
@@ -64,15 +64,15 @@ void ListProviders(const SoundLibrary& library, int probe)
 
 int EnumerateProviders(ProviderEntry** out, int probe)
 {
-    PlaySoundA(NULL, NULL, SND_PURGE);
+    PlaySoundA(nullptr, nullptr, SND_PURGE);
     if (!theProviderList) {
         SoundLibrary library;
         if (!library.Load()) return 0;
         library.startup();
         for (const SoundPreference& preference : queryPreferences)
             library.setPreference(preference.number, preference.value);
-        SoundDriver driver = NULL;
-        if (library.waveOutOpen(&driver, NULL, waveMapperDevice, NULL) != 0) {
+        SoundDriver driver = nullptr;
+        if (library.waveOutOpen(&driver, nullptr, waveMapperDevice, nullptr) != 0) {
             library.shutdown();
             return 0;
         }
@@ -91,12 +91,12 @@ int WarnAndQuery()
 {
     if (theRegistryStore) {
         if (theRegistryStore->ReadDword("Sound Enum Warning", 0) == 0 &&
-            ShowLauncherMessage(NULL, IDS_SOUND_QUERY_WARNING, MB_OKCANCEL | MB_ICONINFORMATION) != IDOK)
+            ShowLauncherMessage(nullptr, IDS_SOUND_QUERY_WARNING, MB_OKCANCEL | MB_ICONINFORMATION) != IDOK)
             return -1;
         theRegistryStore->WriteDword("Sound Enum Warning", 1);
     }
-    ProviderEntry* first = NULL;
-    if (!EnumerateProviders(&first, 1)) first = NULL;
+    ProviderEntry* first = nullptr;
+    if (!EnumerateProviders(&first, 1)) first = nullptr;
     return CountProviders(first);
 }
 

@@ -7,6 +7,7 @@
 #include "TestKit.h"
 #include "launcher/CommandLine.h"
 #include "launcher/PictureChoice.h"
+#include "utils/PathJoin.h"
 
 namespace {
 
@@ -115,6 +116,40 @@ TEST_CASE(ProgramCommandJoinsFolderAndFileWithOneBackslash)
     folder.resize(245);
     CHECK(ComposeProgramCommand(folder.c_str(), "SETUP.EXE", output, sizeof output));
     CHECK_EQ(std::strlen(output), 255u);
+}
+
+TEST_CASE(JoinPathPlacesTheSeparatorByItsRule)
+{
+    const PathSeparator plain = PathSeparator::UnlessPresent;
+    const PathSeparator rooted = PathSeparator::UnlessPresentRooted;
+    const PathSeparator root = PathSeparator::AfterLongerThanDriveRoot;
+    struct Row {
+        const char* folder;
+        const char* name;
+        PathSeparator separator;
+        size_t capacity;
+        const char* joined;  // null: refused, with an empty output
+    } rows[] = {
+        {"C:\\Games", "*.REN", plain, 64, "C:\\Games\\*.REN"},
+        {"C:\\Games\\", "*.REN", plain, 64, "C:\\Games\\*.REN"},
+        {"", "*.REN", plain, 64, "*.REN"},
+        {nullptr, "*.REN", plain, 64, "*.REN"},
+        {"", "DEMO.EXE", rooted, 64, "\\DEMO.EXE"},
+        {"E:\\", "DEMO.EXE", rooted, 64, "E:\\DEMO.EXE"},
+        {"C:", "STRATHEX.EXE", root, 64, "C:STRATHEX.EXE"},
+        {"C:\\Game", "STRATHEX.EXE", root, 64, "C:\\Game\\STRATHEX.EXE"},
+        {"C:\\ab", "cd", plain, 9, "C:\\ab\\cd"},  // eight characters and the NUL
+        {"C:\\ab", "cde", plain, 9, nullptr},
+        {"C:\\", nullptr, plain, 64, nullptr},
+    };
+    for (const Row& row : rows) {
+        char output[64];
+        std::memset(output, 'X', sizeof output);
+        bool joined = JoinPath(row.folder, row.name, row.separator, output, row.capacity);
+        CHECK_EQ(joined, row.joined != nullptr);
+        CHECK_EQ(std::string(output), std::string(row.joined ? row.joined : ""));
+    }
+    CHECK(!JoinPath("C:\\", "x", plain, nullptr, 8));
 }
 
 TEST_CASE(EnginePathAddsABackslashOnlyAfterLongerFolders)

@@ -183,6 +183,10 @@ TEST_CASE(ClearAndAddItemKeepTheirContracts)
     CHECK_EQ(std::string(catalogue.IniName()), std::string(""));
     CHECK_EQ(std::string(catalogue.Folder()), std::string(""));
     CHECK_EQ(ItemPath(catalogue.AddItem("Bare", "c.avi")), std::string("\\c.avi"));
+    // As many entries as a section list can name, and no more.
+    while (catalogue.ItemCount() < previewItemCapacity) REQUIRE(catalogue.AddItem("More", "d.avi") != NULL);
+    CHECK(catalogue.AddItem("One too many", "e.avi") == NULL);
+    CHECK_EQ(catalogue.ItemCount(), previewItemCapacity);
 }
 
 // ---------------------------------------------------------------- list boxes and starting entries
