@@ -8,14 +8,14 @@
 
 DisplayCatalogue* theDisplayCatalogue = nullptr;
 
-bool BuildCatalogue(DisplayCatalogue* catalogue, const char* folder, const char* savedChoiceFile)
+int BuildCatalogue(DisplayCatalogue* catalogue, const char* folder, const char* savedChoiceFile)
 {
-    if (!catalogue) return true;
+    if (!catalogue) return 1;
     HCURSOR previous = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
     catalogue->directory = folder ? folder : "";
     catalogue->ScanRenderers(folder);
     ChooseDefaultModes(catalogue);
     ReadSavedChoice(catalogue, savedChoiceFile);
     SetCursor(previous);
-    return true;
+    return 1;
 }

@@ -6,7 +6,7 @@ class DisplayCatalogue;
 
 // Scans the folder (empty: the current folder) under the wait cursor, gives every device its default
 // mode, then preselects what the saved-choice file names (a saved mode that matches replaces the
-// default). Always true: a missing plug-in or file only leaves less to choose from.
-bool BuildCatalogue(DisplayCatalogue* catalogue, const char* folder, const char* savedChoiceFile);
+// default). Always 1: a missing plug-in or file only leaves less to choose from.
+int BuildCatalogue(DisplayCatalogue* catalogue, const char* folder, const char* savedChoiceFile);
 
 #endif
