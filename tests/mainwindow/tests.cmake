@@ -17,7 +17,7 @@ if(NOT WIN32)
     add_test(NAME native.mainwindow_tumblepic_tests
              COMMAND sh ${TR_ROOT}/tests/mainwindow/independent/check_tool.sh $<TARGET_FILE:tumblepic> ${independent})
     set_tests_properties(native.mainwindow_tumblepic_tests PROPERTIES FIXTURES_REQUIRED mainwindow_independent
-                         LABELS native)
+                         LABELS native ENVIRONMENT "TR_EMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}")
 endif()
 
 tr_wine_test(mainwindow_image_tests tests/mainwindow/ImageTests.cpp tests/mainwindow/PictureBuilders.cpp)
