@@ -31,6 +31,9 @@ tumblepic odd-8.pcx out.ppm grey.pal || fail "odd-8.pcx with grey.pal was refuse
 cmp -s out.ppm ref-odd.ppm && fail "grey.pal was not applied"
 tumblepic odd-8.pcx viapcx.ppm odd-8.pcx || fail "a PCX palette argument was refused"
 cmp -s viapcx.ppm ref-odd.ppm || fail "the palette of odd-8.pcx given as argument differs"
+# A run-length compressed bitmap is refused as a picture, but its colour table serves as a palette.
+tumblepic odd-8.pcx viarle.ppm refused-rle8.bmp || fail "the palette of a compressed bitmap was refused"
+cmp -s viarle.ppm ref-odd.ppm || fail "the palette of refused-rle8.bmp given as argument differs"
 
 for file in refused-rle8.bmp refused-cut.pcx missing.pcx picture.txt; do
     rm -f out.ppm
