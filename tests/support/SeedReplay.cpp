@@ -1,7 +1,6 @@
-// Feeds every file under the folders given (and their subfolders) once to a fuzz target's entry function:
-// the seed corpora as a regression pass where libFuzzer does not run. Fails when a folder holds no seed.
+// Feeds every file in the seed folders given once to a fuzz target's entry function: the seeds as a
+// regression pass where libFuzzer does not run. Fails when a folder holds no seed or one cannot be read.
 #include <dirent.h>
-#include <sys/stat.h>
 
 #include <cerrno>
 #include <cstdint>
@@ -27,8 +26,8 @@ bool ReplayFile(const std::string& path)
     return ok;
 }
 
-// Replays the files of a folder tree; the number of seeds, or -1 when something could not be read.
-long ReplayTree(const std::string& folder)
+// The number of seeds replayed, or -1 when the folder or one of its files could not be read.
+long ReplayFolder(const std::string& folder)
 {
     DIR* dir = opendir(folder.c_str());
     if (!dir) return -1;
@@ -42,18 +41,11 @@ long ReplayTree(const std::string& folder)
         }
         std::string name = entry->d_name;
         if (name == "." || name == "..") continue;
-        std::string path = folder + "/" + name;
-        struct stat info;
-        if (stat(path.c_str(), &info) != 0) {
+        if (!ReplayFile(folder + "/" + name)) {
             count = -1;
-        } else if (S_ISDIR(info.st_mode)) {
-            long inner = ReplayTree(path);
-            count = inner < 0 || count < 0 ? -1 : count + inner;
-        } else if (!ReplayFile(path)) {
-            count = -1;
-        } else if (count >= 0) {
-            ++count;
+            break;
         }
+        ++count;
     }
     closedir(dir);
     return count;
@@ -68,9 +60,9 @@ int main(int argc, char** argv)
         return 2;
     }
     for (int i = 1; i < argc; ++i) {
-        long count = ReplayTree(argv[i]);
+        long count = ReplayFolder(argv[i]);
         if (count <= 0) {
-            std::printf("%s: %s\n", argv[i], count < 0 ? "cannot be read whole" : "holds no seed");
+            std::printf("%s: %s\n", argv[i], count < 0 ? "cannot be read" : "holds no seed");
             return 1;
         }
         std::printf("%s: %ld seeds replayed\n", argv[i], count);
