@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "utils/PathJoin.h"
+
 LauncherSwitches ScanLauncherSwitches(const char* arguments)
 {
     char upper[switchCopyCapacity];
@@ -16,8 +18,8 @@ LauncherSwitches ScanLauncherSwitches(const char* arguments)
     upper[length] = '\0';
 
     LauncherSwitches switches;
-    switches.playMulti = std::strstr(upper, "-GOMULTI") != NULL || std::strstr(upper, "CONNECT") != NULL;
-    switches.play = std::strstr(upper, "-GOGAME") != NULL;
+    switches.playMulti = std::strstr(upper, "-GOMULTI") != nullptr || std::strstr(upper, "CONNECT") != nullptr;
+    switches.play = std::strstr(upper, "-GOGAME") != nullptr;
     return switches;
 }
 
@@ -60,34 +62,12 @@ bool ComposeEngineCommandLine(const char* windowTitle, ArchiveExistsFunction exi
 
 bool ComposeProgramCommand(const char* folder, const char* file, char* output, size_t capacity)
 {
-    if (!output || capacity == 0) return false;
-    output[0] = '\0';
-    if (!file) return false;
-    int written;
-    if (folder && folder[0] != '\0') {
-        size_t folderLength = std::strlen(folder);
-        const char* format = folder[folderLength - 1] == '\\' ? "%s%s" : "%s\\%s";
-        written = std::snprintf(output, capacity, format, folder, file);
-    } else {
-        written = std::snprintf(output, capacity, "%s", file);
-    }
-    if (written < 0 || static_cast<size_t>(written) >= capacity) {
-        output[0] = '\0';
-        return false;
-    }
-    return true;
+    return JoinPath(folder, file, PathSeparator::UnlessPresent, output, capacity);
 }
 
 bool ComposeEnginePath(const char* currentFolder, const char* program, char* output, size_t capacity)
 {
-    const char* folder = currentFolder ? currentFolder : "";
-    const char* separator = std::strlen(folder) > 3 ? "\\" : "";
-    int written = std::snprintf(output, capacity, "%s%s%s", folder, separator, program);
-    if (written < 0 || static_cast<size_t>(written) >= capacity) {
-        output[0] = '\0';
-        return false;
-    }
-    return true;
+    return JoinPath(currentFolder, program, PathSeparator::AfterLongerThanDriveRoot, output, capacity);
 }
 
 const char* FileNamePart(const char* path)

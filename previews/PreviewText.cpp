@@ -1,22 +1,17 @@
 // Text work of the preview catalogues that needs no Windows: joining paths and walking section names.
 #include "previews/PreviewText.h"
 
-#include <cstdio>
 #include <cstring>
+
+#include "utils/PathJoin.h"
 
 bool JoinPreviewPath(const char* folder, const char* file, char* output, size_t capacity)
 {
-    if (!output || capacity == 0) return false;
-    output[0] = '\0';
-    if (!folder || !file) return false;
-    size_t folderLength = std::strlen(folder);
-    const char* separator = folderLength > 0 && folder[folderLength - 1] == '\\' ? "" : "\\";
-    int written = std::snprintf(output, capacity, "%s%s%s", folder, separator, file);
-    if (written < 0 || static_cast<size_t>(written) >= capacity) {
-        output[0] = '\0';
+    if (!folder) {
+        if (output && capacity > 0) output[0] = '\0';
         return false;
     }
-    return true;
+    return JoinPath(folder, file, PathSeparator::UnlessPresentRooted, output, capacity);
 }
 
 SectionNameWalk::SectionNameWalk(const char* names, size_t length) : names(names), length(names ? length : 0), offset(0)
@@ -25,11 +20,11 @@ SectionNameWalk::SectionNameWalk(const char* names, size_t length) : names(names
 
 const char* SectionNameWalk::Next()
 {
-    if (offset >= length || names[offset] == '\0') return NULL;
+    if (offset >= length || names[offset] == '\0') return nullptr;
     const void* end = std::memchr(names + offset, '\0', length - offset);
     if (!end) {
         offset = length;
-        return NULL;
+        return nullptr;
     }
     const char* name = names + offset;
     offset = static_cast<size_t>(static_cast<const char*>(end) - names) + 1;
