@@ -1,6 +1,7 @@
 // Whether a program runs, by tool-help snapshots of the processes and their modules.
 #include "launcher/InstanceCheck.h"
 
+#include "launcher/CommandLine.h"
 #include "launcher/ProcLookup.h"
 
 namespace {
@@ -9,7 +10,10 @@ typedef HANDLE(WINAPI* SnapshotFunction)(DWORD, DWORD);
 typedef BOOL(WINAPI* ProcessWalkFunction)(HANDLE, PROCESSENTRY32*);
 typedef BOOL(WINAPI* ModuleWalkFunction)(HANDLE, MODULEENTRY32*);
 
-HMODULE Kernel32() { return GetModuleHandleA("KERNEL32.DLL"); }
+HMODULE Kernel32()
+{
+    return GetModuleHandleA("KERNEL32.DLL");
+}
 
 // Compares two texts ignoring the case of ASCII letters only.
 bool EqualIgnoringAsciiCase(const char* a, const char* b)
@@ -20,6 +24,14 @@ bool EqualIgnoringAsciiCase(const char* a, const char* b)
         if (x != y) return false;
         if (x == '\0') return true;
     }
+}
+
+// Whether a process can be the program at all. A module snapshot of another process is slow (milliseconds
+// each under Wine), and the module that a match needs, the executable, bears the same file name as the
+// process entry, so only a process whose executable has the program's file name is worth one.
+bool MayRunProgram(const PROCESSENTRY32& process, const char* name)
+{
+    return EqualIgnoringAsciiCase(FileNamePart(process.szExeFile), FileNamePart(name));
 }
 
 }  // namespace
@@ -64,11 +76,17 @@ BOOL IsProgramRunning(const char* name, int minimumCount)
 
     HANDLE processes = snapshot(TH32CS_SNAPPROCESS, 0);
     if (processes == INVALID_HANDLE_VALUE) return FALSE;
-    int matches = 0;
+    // Matches are found among the candidates only: with fewer candidates than asked for (the common case,
+    // this launcher alone), the answer is no without a single module snapshot.
+    int candidates = 0;
     PROCESSENTRY32 process;
     process.dwSize = sizeof process;
     for (BOOL more = first(processes, &process); more; more = next(processes, &process)) {
-        if (process.th32ProcessID == 0) continue;
+        if (process.th32ProcessID != 0 && MayRunProgram(process, name)) ++candidates;
+    }
+    int matches = 0;
+    for (BOOL more = candidates >= minimumCount && first(processes, &process); more; more = next(processes, &process)) {
+        if (process.th32ProcessID == 0 || !MayRunProgram(process, name)) continue;
         MODULEENTRY32 module;
         if (!FindProcessModule(process.th32ProcessID, process.th32ModuleID, &module)) continue;
         const char* candidate = fullPath ? module.szExePath : module.szModule;

@@ -16,6 +16,7 @@
 #include "launcher/LauncherState.h"
 #include "launcher/PictureChoice.h"
 #include "launcher/RegistryStore.h"
+#include "launcher/StartupSteps.h"
 #include "mainwindow/MainDialog.h"
 #include "options/ChosenArchives.h"
 #include "options/ConsoleCommands.h"
@@ -58,7 +59,7 @@ bool AnotherLauncherRuns()
 {
     char path[MAX_PATH];
     DWORD length = GetModuleFileNameA(NULL, path, sizeof path);
-    if (length == 0 || length >= sizeof path) return false;   // cut path: no name to compare
+    if (length == 0 || length >= sizeof path) return false;  // cut path: no name to compare
     return IsProgramRunning(FileNamePart(path), 2);
 }
 
@@ -88,7 +89,10 @@ void LoadCursors()
     arrowCursor = LoadCursorA(NULL, IDC_ARROW);
 }
 
-int CRandom() { return std::rand(); }
+int CRandom()
+{
+    return std::rand();
+}
 
 void ChooseMainPicture()
 {
@@ -146,21 +150,26 @@ void ShutDown()
 
 int LauncherMain(HINSTANCE instance, const char* arguments)
 {
+    STARTUP_STEP("loader, to the entry point");
     theApplication.instance = instance;
     theApplication.arguments = arguments;
     // Loads the themed controls that the manifest asks for before the first dialog.
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
+    STARTUP_STEP("common controls");
 
     if (AnotherLauncherRuns()) return 0;
+    STARTUP_STEP("launcher instance check");
 
     launcherModule = instance;
     LoadStartupTexts();
+    STARTUP_STEP("start-up texts");
 
     if (EngineRuns()) {
         ShowTableMessage(NULL, IDS_ALREADY_RUNNING, captionText, MB_ICONINFORMATION);
         return 0;
     }
+    STARTUP_STEP("engine instance check");
 
     theRegistryStore = new RegistryStore();
     if (!theRegistryStore->Open("Harrowmark", registryProductName, "1.0", NULL, HKEY_LOCAL_MACHINE, NULL)) {
@@ -168,20 +177,26 @@ int LauncherMain(HINSTANCE instance, const char* arguments)
         theRegistryStore = NULL;
         return 0;
     }
+    STARTUP_STEP("registry key");
 
     char discLetter = FindGameDisc();
     discRoot[0] = '\0';
     if (discLetter) wsprintfA(discRoot, "%c:\\", discLetter);
+    STARTUP_STEP("disc search");
 
     LoadRunSettings();
     LoadSoundSettings(theRegistryStore);
+    STARTUP_STEP("run and sound settings");
     LoadCursors();
     LoadConsoleCommands();
     LoadChosenArchives();
+    STARTUP_STEP("cursors, commands, add-ons");
     LocateArchives(FindGameDisc());
+    STARTUP_STEP("second disc search, archives");
 
     LauncherSwitches switches = ScanLauncherSwitches(arguments);
     ChooseMainPicture();
+    STARTUP_STEP("switches, picture choice");
 
     RunMainLoop(switches);
     ShutDown();
