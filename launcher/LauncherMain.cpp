@@ -52,25 +52,31 @@ void LoadStartupTexts()
 
 namespace {
 
-// Both checks read their paths into buffers of full path length: a game folder deeper than a short buffer
-// would otherwise give a cut launcher name, or no folder at all for the engine (and so match an engine
-// running from any folder).
-bool AnotherLauncherRuns()
+// Whether another launcher of this file name runs, and whether the engine runs from the current folder.
+// Both are answered from one walk over the running processes, which costs time for each process it passes.
+// The paths are read into buffers of full path length: a game folder deeper than a short buffer would
+// otherwise give a cut launcher name, or no folder at all for the engine (and so match an engine running
+// from any folder).
+struct RunningPrograms {
+    bool anotherLauncher;
+    bool engine;
+};
+
+RunningPrograms CheckRunningPrograms()
 {
     char path[MAX_PATH];
     DWORD length = GetModuleFileNameA(NULL, path, sizeof path);
-    if (length == 0 || length >= sizeof path) return false;  // cut path: no name to compare
-    return IsProgramRunning(FileNamePart(path), 2);
-}
-
-bool EngineRuns()
-{
+    const char* ownName = length == 0 || length >= sizeof path ? "" : FileNamePart(path);  // cut: no name
     char folder[MAX_PATH];
-    DWORD length = GetCurrentDirectoryA(sizeof folder, folder);
+    length = GetCurrentDirectoryA(sizeof folder, folder);
     if (length == 0 || length >= sizeof folder) folder[0] = '\0';
     char enginePath[MAX_PATH];
     ComposeEnginePath(folder, engineProgram, enginePath, sizeof enginePath);
-    return IsProgramRunning(enginePath, 1);
+
+    ProgramQuery queries[2] = {{ownName, 2, FALSE, 0, 0}, {enginePath, 1, FALSE, 0, 0}};
+    AnswerProgramQueries(queries, 2);
+    RunningPrograms running = {queries[0].running != FALSE, queries[1].running != FALSE};
+    return running;
 }
 
 void LoadRunSettings()
@@ -158,18 +164,18 @@ int LauncherMain(HINSTANCE instance, const char* arguments)
     InitCommonControlsEx(&controls);
     STARTUP_STEP("common controls");
 
-    if (AnotherLauncherRuns()) return 0;
-    STARTUP_STEP("launcher instance check");
+    RunningPrograms running = CheckRunningPrograms();
+    STARTUP_STEP("instance checks");
+    if (running.anotherLauncher) return 0;
 
     launcherModule = instance;
     LoadStartupTexts();
     STARTUP_STEP("start-up texts");
 
-    if (EngineRuns()) {
+    if (running.engine) {
         ShowTableMessage(NULL, IDS_ALREADY_RUNNING, captionText, MB_ICONINFORMATION);
         return 0;
     }
-    STARTUP_STEP("engine instance check");
 
     theRegistryStore = new RegistryStore();
     if (!theRegistryStore->Open("Harrowmark", registryProductName, "1.0", NULL, HKEY_LOCAL_MACHINE, NULL)) {

@@ -2,7 +2,7 @@
 # Benchmark: time from start to the main dialog shown, beside a bare Win32 program that shows one empty
 # dialog, measured in one run under wine64 on a virtual display: once as the machine is and once with
 # SLEEPERS more processes running (default 40), each row with its ratio; then when each start-up step ends,
-# from timed builds of both programs. RUNS sets the number of runs per figure (default 9).
+# from timed builds of both programs. RUNS sets the number of runs per figure (default 15).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${BUILD_ROOT:-$root/build}"
@@ -18,5 +18,5 @@ rm -rf "$work" && cp -r "$build/win64/demo" "$work"
 mkdir -p "$bench/timed" && cp "$bench/bench_launcher_steps.exe" "$bench/timed/Tumbleridge.exe"
 w() { winepath -w "$1"; }
 wine "$bench/bench_startup.exe" "$(w "$work/Tumbleridge.exe")" "$(w "$bench/bench_bare_dialog.exe")" "$(w "$work")" \
-    "${RUNS:-9}" "$(w "$bench/bench_sleeper.exe")" "${SLEEPERS:-40}" \
+    "${RUNS:-15}" "$(w "$bench/bench_sleeper.exe")" "${SLEEPERS:-40}" \
     "$(w "$bench/timed/Tumbleridge.exe")" "$(w "$bench/bench_bare_dialog_steps.exe")" "$(w "$bench/steps.txt")"

@@ -79,6 +79,7 @@ public:
     // Starts count sleepers and waits until each has said that it runs.
     bool Start(const std::string& exe, int count)
     {
+        if (count <= 0) return true;
         SECURITY_ATTRIBUTES inherit = {sizeof inherit, NULL, TRUE};
         running = CreateSemaphoreA(&inherit, 0, count, NULL);
         if (!running) return false;
@@ -108,13 +109,20 @@ private:
 struct Row {
     double launcher;
     double bare;
+    double ratio;
 };
 
-// Median times of the launcher and the bare program, alternated so that a busy moment of the machine falls
-// on both alike; false when a run failed.
+// Median times of the launcher and the bare program, run in turn, and the median of the ratios of each
+// launcher run to the bare run right after it: on a shared machine the load drifts from second to second,
+// and a pair taken together sees the same load. False when a run failed.
 bool MeasureRow(const char* launcher, const char* bare, const char* folder, int runs, Row* row)
 {
-    std::vector<double> launcherTimes, bareTimes;
+    // One run of each first, not counted: the first start after the Wine server came up fills caches.
+    if (TimeToDialog(launcher, folder) < 0 || TimeToDialog(bare, folder) < 0) {
+        std::printf("warm-up run failed\n");
+        return false;
+    }
+    std::vector<double> launcherTimes, bareTimes, ratios;
     for (int run = 0; run < runs; ++run) {
         double l = TimeToDialog(launcher, folder);
         double b = TimeToDialog(bare, folder);
@@ -124,9 +132,11 @@ bool MeasureRow(const char* launcher, const char* bare, const char* folder, int 
         }
         launcherTimes.push_back(l);
         bareTimes.push_back(b);
+        ratios.push_back(l / b);
     }
     row->launcher = Median(launcherTimes);
     row->bare = Median(bareTimes);
+    row->ratio = Median(ratios);
     return true;
 }
 
@@ -235,12 +245,13 @@ int main(int argc, char** argv)
         if (timed) PrintSteps("the launcher's steps with the sleepers running", argv[7], folder, argv[9], runs);
     }
 
-    std::printf("start to first dialog, median of %d runs (ms):\n", runs);
+    std::printf("start to first dialog, median of %d runs (ms), and the median ratio of a run to its bare pair:\n",
+                runs);
     std::printf("  %-26s %15s %11s %7s\n", "", "Tumbleridge.exe", "bare dialog", "ratio");
     std::printf("  %-26s %15.1f %11.1f %7.2f\n", "as the machine is", idle.launcher, idle.bare,
                 idle.launcher / idle.bare);
     char label[64];
     std::snprintf(label, sizeof label, "with %d more processes", sleeperCount);
-    std::printf("  %-26s %15.1f %11.1f %7.2f\n", label, loaded.launcher, loaded.bare, loaded.launcher / loaded.bare);
+    std::printf("  %-26s %15.1f %11.1f %7.2f\n", label, loaded.launcher, loaded.bare, loaded.ratio);
     return 0;
 }
