@@ -95,10 +95,7 @@ void LoadCursors()
     arrowCursor = LoadCursorA(NULL, IDC_ARROW);
 }
 
-int CRandom()
-{
-    return std::rand();
-}
+int CRandom() { return std::rand(); }
 
 void ChooseMainPicture()
 {
