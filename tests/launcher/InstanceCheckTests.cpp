@@ -75,4 +75,9 @@ TEST_CASE(AStandInEngineIsFoundByItsFullPathOnly)
     CHECK(!IsProgramRunning(other.Engine().c_str(), 1));
     CHECK(IsProgramRunning("strathex.exe", 1));
     CHECK(!IsProgramRunning("strathex.exe", 2));
+    // Asked together, as start-up asks: one query short of candidates, one that needs the module.
+    ProgramQuery both[] = {{"strathex.exe", 2}, {enginePath.c_str(), 1}};
+    AnswerProgramQueries(both, 2);
+    CHECK(!both[0].running && both[0].candidates == 1);
+    CHECK(both[1].running && both[1].matches == 1);
 }
