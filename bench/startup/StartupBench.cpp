@@ -117,10 +117,13 @@ struct Row {
 // and a pair taken together sees the same load. False when a run failed.
 bool MeasureRow(const char* launcher, const char* bare, const char* folder, int runs, Row* row)
 {
-    // One run of each first, not counted: the first start after the Wine server came up fills caches.
-    if (TimeToDialog(launcher, folder) < 0 || TimeToDialog(bare, folder) < 0) {
-        std::printf("warm-up run failed\n");
-        return false;
+    // A few runs of each first, not counted: the first starts after the Wine server came up fill caches,
+    // and Wine's own services are still settling.
+    for (int run = 0; run < 3; ++run) {
+        if (TimeToDialog(launcher, folder) < 0 || TimeToDialog(bare, folder) < 0) {
+            std::printf("warm-up run failed\n");
+            return false;
+        }
     }
     std::vector<double> launcherTimes, bareTimes, ratios;
     for (int run = 0; run < runs; ++run) {
