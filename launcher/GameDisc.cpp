@@ -1,33 +1,17 @@
-// The game disc: finding its drive, starting its set-up program, and opening shell targets.
+// The game disc: finding its drive and starting its set-up program.
 #include "launcher/GameDisc.h"
 
-#include <shellapi.h>
-
 #include <cstdio>
-#include <cstring>
 
-#include "launcher/CommandLine.h"
 #include "launcher/EngineLaunch.h"
-#include "launcher/LauncherMessages.h"
 #include "launcher/LauncherState.h"
 #include "launcher/RegistryStore.h"
+#include "utils/FileExists.h"
+#include "utils/PathJoin.h"
 
 namespace {
 
 char foundDiscLetter = 0;
-
-// The platform's existence test. An empty removable or CD-ROM drive must answer "no" quietly, not with the
-// system's "no disk in drive" box, so critical errors go to the caller while the test runs.
-bool PathExists(const char* path)
-{
-    UINT previousMode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-    OFSTRUCT info;
-    ZeroMemory(&info, sizeof info);
-    info.cBytes = sizeof info;
-    bool exists = OpenFile(path, &info, OF_EXIST) != HFILE_ERROR;
-    SetErrorMode(previousMode);
-    return exists;
-}
 
 // A letter qualifies when its drive is a CD-ROM drive that holds the marker file.
 bool DiscInDrive(char letter)
@@ -38,7 +22,7 @@ bool DiscInDrive(char letter)
     char marker[MAX_PATH];
     int written = std::snprintf(marker, sizeof marker, "%c:%s", letter, discMarkerPath);
     if (written < 0 || static_cast<size_t>(written) >= sizeof marker) return false;
-    return PathExists(marker);
+    return ExistsByOpenFile(marker);
 }
 
 }  // namespace
@@ -49,8 +33,8 @@ char FindGameDisc()
     if (theRegistryStore) {
         char hint[30];
         DWORD size = sizeof hint;
-        if (theRegistryStore->ReadString("CdRom Drive", hint, &size, NULL) && static_cast<signed char>(hint[0]) > 20 &&
-            DiscInDrive(hint[0])) {
+        if (theRegistryStore->ReadString("CdRom Drive", hint, &size, nullptr) &&
+            static_cast<signed char>(hint[0]) > 20 && DiscInDrive(hint[0])) {
             foundDiscLetter = hint[0];
             return foundDiscLetter;
         }
@@ -71,31 +55,14 @@ char FindGameDisc()
 BOOL FileExistsIn(const char* folder, const char* file)
 {
     if (!folder || !file || file[0] == '\0') return FALSE;
-    if (folder[0] == '\0') return PathExists(file);
-    char path[256];
-    // A folder longer than the buffer is refused, not cut: a cut folder is some other folder.
-    if (std::strlen(folder) >= sizeof path) return FALSE;
-    lstrcpynA(path, folder, sizeof path);
-    size_t length = std::strlen(path);
-    if (length > 0 && path[length - 1] == '\\') path[length - 1] = '\0';
-    length = std::strlen(path);
-    int written = std::snprintf(path + length, sizeof path - length, "\\%s", file);
-    if (written < 0 || static_cast<size_t>(written) >= sizeof path - length) return FALSE;
-    return PathExists(path);
+    // A path that does not fit is refused, not cut: a cut folder is some other folder.
+    char path[fileExistsPathCapacity];
+    if (!JoinPath(folder, file, PathSeparator::UnlessPresent, path, sizeof path)) return FALSE;
+    return ExistsByOpenFile(path) ? TRUE : FALSE;
 }
 
 BOOL RunSetupFromDisc()
 {
     if (!FileExistsIn(discRoot, setupProgramName)) return FALSE;
     return RunProgram(discRoot, setupProgramName);
-}
-
-BOOL OpenTableTarget(HWND owner, UINT stringId, UINT errorStringId)
-{
-    char target[512];
-    if (!LoadTableString(stringId, target, sizeof target)) return FALSE;
-    HINSTANCE answer = ShellExecuteA(owner, NULL, target, NULL, NULL, SW_SHOWNORMAL);
-    if (reinterpret_cast<INT_PTR>(answer) > 32) return TRUE;
-    if (errorStringId > 0) ShowTableMessage(owner, errorStringId, captionText, MB_ICONEXCLAMATION);
-    return FALSE;
 }

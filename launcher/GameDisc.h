@@ -1,4 +1,4 @@
-// The game disc: finding its drive, starting its set-up program, and opening shell targets.
+// The game disc: finding its drive and starting its set-up program.
 #ifndef TUMBLERIDGE_GAMEDISC_H
 #define TUMBLERIDGE_GAMEDISC_H
 
@@ -8,14 +8,13 @@
 // every call searches again ("CdRom Drive" first, then A to Z).
 char FindGameDisc();
 
+// Room for the path FileExistsIn tests: 255 characters and the NUL.
+const int fileExistsPathCapacity = 256;
+
 // Whether folder\file exists (file alone, searched the platform's way, for an empty folder).
 BOOL FileExistsIn(const char* folder, const char* file);
 
 // Starts the set-up program from discRoot; false when it is missing or could not be started.
 BOOL RunSetupFromDisc();
-
-// Opens the text of a string through the shell; on refusal shows errorStringId (when above 0). False
-// without a message when the string is missing.
-BOOL OpenTableTarget(HWND owner, UINT stringId, UINT errorStringId);
 
 #endif

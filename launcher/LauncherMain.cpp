@@ -5,6 +5,7 @@
 #include <mmsystem.h>
 
 #include <cstdlib>
+#include <new>
 
 #include "display/DisplayDialog.h"
 #include "launcher/ArchiveLocation.h"
@@ -32,7 +33,7 @@ struct LauncherApplication {
     HINSTANCE instance;
     const char* arguments;
 };
-LauncherApplication theApplication = {"Launcher", NULL, NULL};
+LauncherApplication theApplication = {"Launcher", nullptr, nullptr};
 
 const char* const engineProgram = "STRATHEX.EXE";
 
@@ -65,7 +66,7 @@ struct RunningPrograms {
 RunningPrograms CheckRunningPrograms()
 {
     char path[MAX_PATH];
-    DWORD length = GetModuleFileNameA(NULL, path, sizeof path);
+    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
     const char* ownName = length == 0 || length >= sizeof path ? "" : FileNamePart(path);  // cut: no name
     char folder[MAX_PATH];
     length = GetCurrentDirectoryA(sizeof folder, folder);
@@ -92,10 +93,13 @@ void LoadCursors()
 {
     webHandCursor = LoadCursorA(launcherModule, "WEBHAND");
     webClickCursor = LoadCursorA(launcherModule, "WEBCLICK");
-    arrowCursor = LoadCursorA(NULL, IDC_ARROW);
+    arrowCursor = LoadCursorA(nullptr, IDC_ARROW);
 }
 
-int CRandom() { return std::rand(); }
+int CRandom()
+{
+    return std::rand();
+}
 
 void ChooseMainPicture()
 {
@@ -115,7 +119,7 @@ void RunMainLoop(LauncherSwitches switches)
         else if (switches.play)
             result = MainResultPlay;
         else
-            result = DialogBoxParamA(launcherModule, "GAME", NULL, MainDialogProc, 0);
+            result = DialogBoxParamA(launcherModule, "GAME", nullptr, MainDialogProc, 0);
         switches.playMulti = false;
         switches.play = false;
 
@@ -123,7 +127,7 @@ void RunMainLoop(LauncherSwitches switches)
             if (LaunchEngine()) return;
         } else if (result == MainResultSetup) {
             if (RunSetupFromDisc()) return;
-            ShowLauncherMessage(NULL, IDS_SETUP_FAILED, MB_ICONERROR);
+            ShowLauncherMessage(nullptr, IDS_SETUP_FAILED, MB_ICONERROR);
         } else {
             return;
         }
@@ -144,7 +148,7 @@ void ShutDown()
     DestroyPictureSet();
     theRegistryStore->Close();
     delete theRegistryStore;
-    theRegistryStore = NULL;
+    theRegistryStore = nullptr;
     DestroyPreviewCatalogues();
     DestroyDisplayCatalogue();
 }
@@ -170,14 +174,15 @@ int LauncherMain(HINSTANCE instance, const char* arguments)
     STARTUP_STEP("start-up texts");
 
     if (running.engine) {
-        ShowTableMessage(NULL, IDS_ALREADY_RUNNING, captionText, MB_ICONINFORMATION);
+        ShowTableMessage(nullptr, IDS_ALREADY_RUNNING, captionText, MB_ICONINFORMATION);
         return 0;
     }
 
-    theRegistryStore = new RegistryStore();
-    if (!theRegistryStore->Open("Harrowmark", registryProductName, "1.0", NULL, HKEY_LOCAL_MACHINE, NULL)) {
+    theRegistryStore = new (std::nothrow) RegistryStore();
+    if (!theRegistryStore) return 0;
+    if (!theRegistryStore->Open("Harrowmark", registryProductName, "1.0", nullptr, HKEY_LOCAL_MACHINE, nullptr)) {
         delete theRegistryStore;
-        theRegistryStore = NULL;
+        theRegistryStore = nullptr;
         return 0;
     }
     STARTUP_STEP("registry key");

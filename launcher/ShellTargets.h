@@ -7,4 +7,8 @@
 // Asks the shell to open target with its default verb, shown normally; true when the shell accepted it.
 bool OpenWithShell(HWND owner, const char* target);
 
+// Opens the text of a string through the shell; on refusal shows errorStringId (when above 0). False
+// without a message when the string is missing.
+BOOL OpenTableTarget(HWND owner, UINT stringId, UINT errorStringId);
+
 #endif

@@ -5,7 +5,7 @@
 
 #include "display/DisplayDialog.h"
 #include "launcher/DialogIcon.h"
-#include "launcher/GameDisc.h"
+#include "launcher/ShellTargets.h"
 #include "launcher/LauncherState.h"
 #include "launcher/StartupSteps.h"
 #include "mainwindow/ImageSet.h"

@@ -10,6 +10,7 @@
 #include "TestRegistry.h"
 #include "launcher/ArchiveLocation.h"
 #include "launcher/GameDisc.h"
+#include "launcher/ShellTargets.h"
 #include "launcher/LauncherMain.h"
 #include "launcher/LauncherState.h"
 #include "previews/PreviewCatalogue.h"
