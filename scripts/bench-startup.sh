@@ -4,10 +4,7 @@
 # SLEEPERS more processes running (default 40), each row with its ratio; then when each start-up step ends,
 # from timed builds of both programs. RUNS sets the number of runs per figure (default 15).
 set -euo pipefail
-root="$(cd "$(dirname "$0")/.." && pwd)"
-build="${BUILD_ROOT:-$root/build}"
-"$root/scripts/setup.sh"
-TR_TREES=win64 "$root/scripts/build.sh"
+. "$(dirname "$0")/prepare.sh" win64
 . "$root/scripts/wine-env.sh"
 TR_OWN_DISPLAY=1 tr_wine_start "$build"
 trap tr_wine_stop EXIT

@@ -3,10 +3,8 @@
 # starting from its seeds, with the corpus it grows kept in build/native/fuzz-corpus/long-<target>.
 # Every target keeps its seeds in tests/<area>/fuzz-seeds/<target>/, so those folders name the targets.
 set -euo pipefail
-root="$(cd "$(dirname "$0")/.." && pwd)"
-native="${BUILD_ROOT:-$root/build}/native"
-"$root/scripts/setup.sh"
-TR_TREES=native "$root/scripts/build.sh"
+. "$(dirname "$0")/prepare.sh" native
+native="$build/native"
 seconds="${SECONDS_EACH:-300}"
 for seeds in "$root"/tests/*/fuzz-seeds/*/; do
     name="$(basename "$seeds")"

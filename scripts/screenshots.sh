@@ -2,10 +2,7 @@
 # Regenerates the README's pictures: starts the real launcher under Xvfb on the demo game folder (with the
 # stand-in game disc in drive E:), opens every dialog in turn, and saves docs/screenshots/*.png.
 set -euo pipefail
-root="$(cd "$(dirname "$0")/.." && pwd)"
-build="${BUILD_ROOT:-$root/build}"
-"$root/scripts/setup.sh"
-TR_TREES=win64 "$root/scripts/build.sh"
+. "$(dirname "$0")/prepare.sh" win64
 . "$root/scripts/wine-env.sh"
 . "$root/standins/disc/disc-drive.sh"
 TR_OWN_DISPLAY=1 tr_wine_start "$build"
