@@ -1,4 +1,11 @@
 # Cross-compiles for 32-bit Windows with MinGW-w64 (compiled and linked here; 32-bit Wine cannot run on these machines).
+set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86)
 set(TR_TRIPLET i686-w64-mingw32)
-include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)
+set(CMAKE_C_COMPILER ${TR_TRIPLET}-gcc)
+set(CMAKE_CXX_COMPILER ${TR_TRIPLET}-g++)
+set(CMAKE_RC_COMPILER ${TR_TRIPLET}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${TR_TRIPLET})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

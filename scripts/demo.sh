@@ -6,7 +6,10 @@
 # script prints what the stand-in engine received. The stand-in game disc is in drive E: meanwhile.
 # Extra arguments go to the launcher.
 set -euo pipefail
-. "$(dirname "$0")/prepare.sh" win64
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${BUILD_ROOT:-$root/build}"
+"$root/scripts/setup.sh"
+TR_TREES=win64 "$root/scripts/build.sh"
 demo="$build/win64/demo"
 echo "Demo game folder: $demo"
 ls "$demo"

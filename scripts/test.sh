@@ -2,7 +2,10 @@
 # The test command: installs what is needed, builds all three trees and runs every test
 # (native tests with sanitizers and short fuzz runs, Windows tests under wine64 on a virtual display).
 set -euo pipefail
-. "$(dirname "$0")/prepare.sh" ""
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${BUILD_ROOT:-$root/build}"
+"$root/scripts/setup.sh"
+"$root/scripts/build.sh"
 
 for exe in "$build/win64/Tumbleridge.exe" "$build/win32/Tumbleridge.exe"; do
     test -f "$exe" || { echo "missing $exe"; exit 1; }
