@@ -59,12 +59,12 @@ ModeEntry* DeviceEntry::FindMode(int width, int height, int bitDepth) const
     return nullptr;
 }
 
-bool DeviceEntry::SelectMode(int width, int height, int bitDepth)
+int DeviceEntry::SelectMode(int width, int height, int bitDepth)
 {
     ModeEntry* mode = FindMode(width, height, bitDepth);
-    if (!mode) return false;
+    if (!mode) return 0;
     selectedMode = mode;
-    return true;
+    return 1;
 }
 
 std::string DeviceEntry::DisplayText() const
@@ -96,12 +96,12 @@ DeviceEntry* RendererEntry::FindDevice(const char* cardDesc) const
     return nullptr;
 }
 
-bool RendererEntry::SelectDevice(const char* cardDesc)
+int RendererEntry::SelectDevice(const char* cardDesc)
 {
     DeviceEntry* device = FindDevice(cardDesc);
-    if (!device) return false;
+    if (!device) return 0;
     selectedDevice = device;
-    return true;
+    return 1;
 }
 
 std::string RendererEntry::DisplayText() const

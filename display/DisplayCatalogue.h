@@ -29,7 +29,7 @@ public:
 
     ModeEntry* AddMode(int width, int height, int bitDepth);
     ModeEntry* FindMode(int width, int height, int bitDepth) const;  // the first equal one, or null
-    bool SelectMode(int width, int height, int bitDepth);            // false leaves selectedMode alone
+    int SelectMode(int width, int height, int bitDepth);             // 0 leaves selectedMode alone
     std::string DisplayText() const;                                 // "label (desc)"
     void Clear();
 
@@ -50,7 +50,7 @@ public:
     // Null (nothing added) when either text is null or empty.
     DeviceEntry* AddDevice(const char* cardDesc, const char* cardLabel, int deviceFlag);
     DeviceEntry* FindDevice(const char* cardDesc) const;  // byte-wise, case-sensitive; null for null
-    bool SelectDevice(const char* cardDesc);              // false leaves selectedDevice alone
+    int SelectDevice(const char* cardDesc);               // 0 leaves selectedDevice alone
     std::string DisplayText() const;                      // "description (fileName)" or "fileName"
     void Clear();
 

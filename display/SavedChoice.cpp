@@ -202,12 +202,12 @@ void ApplySavedChoice(DisplayCatalogue* catalogue, const SavedChoice& choice)
                                          DecimalValue(choice.values[KeyBitDepth]));
 }
 
-bool ReadSavedChoice(DisplayCatalogue* catalogue, const char* fileName)
+int ReadSavedChoice(DisplayCatalogue* catalogue, const char* fileName)
 {
     SavedChoice choice;
-    if (!ReadSavedChoiceFile(fileName, &choice)) return false;
+    if (!ReadSavedChoiceFile(fileName, &choice)) return 0;
     ApplySavedChoice(catalogue, choice);
-    return true;
+    return 1;
 }
 
 bool CurrentDisplayChoice(const DisplayCatalogue& catalogue, DisplayChoice* choice)

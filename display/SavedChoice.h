@@ -45,8 +45,8 @@ void ReadSavedChoiceText(const std::string& text, SavedChoice* choice);
 bool ReadSavedChoiceFile(const char* fileName, SavedChoice* choice);
 // Moves the choice into the catalogue: renderer by exact file name, then device, then mode.
 void ApplySavedChoice(DisplayCatalogue* catalogue, const SavedChoice& choice);
-// ReadSavedChoiceFile and ApplySavedChoice; false when the file could not be opened (nothing preselected).
-bool ReadSavedChoice(DisplayCatalogue* catalogue, const char* fileName);
+// ReadSavedChoiceFile and ApplySavedChoice; 0 when the file could not be opened (nothing preselected).
+int ReadSavedChoice(DisplayCatalogue* catalogue, const char* fileName);
 
 // The C runtime's decimal conversion (leading white space, a sign, digits up to the first other
 // character; none give 0), saturating instead of overflowing.
