@@ -2,6 +2,7 @@
 #include "DialogDriver.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace {
 
@@ -164,4 +165,83 @@ bool IsControlEnabled(HWND dialog, int id)
 {
     HWND control = GetDlgItem(dialog, id);
     return control && IsWindowEnabled(control);
+}
+
+void PumpMessages(DWORD milliseconds)
+{
+    DWORD start = GetTickCount();
+    do {
+        MSG message;
+        while (PeekMessageA(&message, NULL, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        Sleep(10);
+    } while (GetTickCount() - start < milliseconds);
+}
+
+void DragWithMouse(HWND window, POINT from, POINT to, bool escape)
+{
+    SetForegroundWindow(window);
+    SetCursorPos(from.x, from.y);
+    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+    PumpMessages(50);
+    // Through a point half-way, as a hand moves it.
+    for (int step = 1; step <= 2; ++step) {
+        SetCursorPos(from.x + (to.x - from.x) * step / 2, from.y + (to.y - from.y) * step / 2);
+        mouse_event(MOUSEEVENTF_MOVE, 0, 0, 0, 0);
+        PumpMessages(50);
+    }
+    if (escape) {
+        keybd_event(VK_ESCAPE, 0, 0, 0);
+        keybd_event(VK_ESCAPE, 0, KEYEVENTF_KEYUP, 0);
+        PumpMessages(50);
+    }
+    mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+    PumpMessages(50);
+}
+
+std::vector<int> TabOrder(HWND dialog)
+{
+    std::vector<int> ids;
+    HWND first = GetNextDlgTabItem(dialog, NULL, FALSE);
+    for (HWND control = first; control && ids.size() < 64;) {
+        ids.push_back(GetDlgCtrlID(control));
+        control = GetNextDlgTabItem(dialog, control, FALSE);
+        if (control == first) break;
+    }
+    return ids;
+}
+
+namespace {
+
+BOOL CALLBACK CollectMnemonic(HWND control, LPARAM context)
+{
+    std::string* letters = reinterpret_cast<std::string*>(context);
+    char text[256];
+    text[0] = '\0';
+    GetWindowTextA(control, text, sizeof text);
+    for (const char* p = text; *p; ++p) {
+        if (*p != '&') continue;
+        if (p[1] == '&') {  // "&&" is a plain ampersand
+            ++p;
+            continue;
+        }
+        if (p[1]) letters->push_back(static_cast<char>(std::toupper(static_cast<unsigned char>(p[1]))));
+        break;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+std::string MnemonicClashes(HWND dialog)
+{
+    std::string letters;
+    EnumChildWindows(dialog, CollectMnemonic, reinterpret_cast<LPARAM>(&letters));
+    std::string clashes;
+    for (size_t i = 0; i < letters.size(); ++i) {
+        if (letters.find(letters[i]) != i && clashes.find(letters[i]) == std::string::npos) clashes += letters[i];
+    }
+    return clashes;
 }
