@@ -180,25 +180,39 @@ void PumpMessages(DWORD milliseconds)
     } while (GetTickCount() - start < milliseconds);
 }
 
+namespace {
+
+// A mouse event at a screen point: the position travels with the event, so no event can see the pointer
+// where an earlier or later one put it.
+void MouseAt(POINT point, DWORD flags)
+{
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = point.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = point.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
+    SendInput(1, &input, sizeof input);
+    PumpMessages(100);
+}
+
+}  // namespace
+
 void DragWithMouse(HWND window, POINT from, POINT to, bool escape)
 {
+    // A window that has just opened may not be on the screen yet, and input would go past it.
     SetForegroundWindow(window);
-    SetCursorPos(from.x, from.y);
-    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
-    PumpMessages(50);
-    // Through a point half-way, as a hand moves it.
-    for (int step = 1; step <= 2; ++step) {
-        SetCursorPos(from.x + (to.x - from.x) * step / 2, from.y + (to.y - from.y) * step / 2);
-        mouse_event(MOUSEEVENTF_MOVE, 0, 0, 0, 0);
-        PumpMessages(50);
-    }
+    PumpMessages(300);
+    MouseAt(from, 0);
+    MouseAt(from, MOUSEEVENTF_LEFTDOWN);
+    POINT halfWay = {(from.x + to.x) / 2, (from.y + to.y) / 2};  // as a hand moves it
+    MouseAt(halfWay, 0);
+    MouseAt(to, 0);
     if (escape) {
         keybd_event(VK_ESCAPE, 0, 0, 0);
         keybd_event(VK_ESCAPE, 0, KEYEVENTF_KEYUP, 0);
-        PumpMessages(50);
+        PumpMessages(100);
     }
-    mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
-    PumpMessages(50);
+    MouseAt(to, MOUSEEVENTF_LEFTUP);
 }
 
 std::vector<int> TabOrder(HWND dialog)
