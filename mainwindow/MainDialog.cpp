@@ -104,7 +104,7 @@ BOOL OnMainCommand(HWND dialog, WPARAM command)
             EndDialog(dialog, MainResultPlayMulti);
             return TRUE;
         case IDC_GAME_CUSTOMIZE:
-            DialogBoxParamA(launcherModule, "CUSTOMIZE", dialog, CustomizeDialogProc, 0);
+            ShowCustomize(dialog);
             RepaintMain(dialog);
             return TRUE;
         case IDC_GAME_DISPLAY:

@@ -3,14 +3,17 @@
 
 #include <commctrl.h>
 
+#include <cstring>
 #include <string>
-#include <vector>
 
 #include "launcher/DialogIcon.h"
 #include "launcher/LauncherMessages.h"
 #include "launcher/LauncherState.h"
+#include "options/ArchiveList.h"
 #include "options/ChosenArchives.h"
+#include "options/CustomFolder.h"
 #include "resource.h"
+#include "utils/ListBoxRows.h"
 
 namespace {
 
@@ -20,43 +23,18 @@ UINT dragListMessage = 0;
 int dragFrom = -1;
 const UINT_PTR chosenKeysId = 1;
 
-// The text of a list box row; false for a row that cannot be read.
-bool ListRowText(HWND list, LRESULT row, std::string* text)
-{
-    LRESULT length = SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0);
-    if (length == LB_ERR || length < 0) return false;
-    std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
-    LRESULT copied = SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&buffer[0]));
-    if (copied == LB_ERR || copied < 0 || copied > length) return false;
-    text->assign(&buffer[0], static_cast<size_t>(copied));
-    return true;
-}
-
-bool SelectedRowText(HWND list, std::string* text)
-{
-    LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
-    return selected != LB_ERR && ListRowText(list, selected, text);
-}
+// Room for one archive name: a name of the stored list may be as long as the whole stored text.
+const size_t archiveNameCapacity = archiveTextReadCapacity;
 
 // LB_FINDSTRINGEXACT ignores case; names that differ only in case are different archives here.
-bool ListHoldsExactly(HWND list, const std::string& name)
+bool ListHoldsExactly(HWND list, const char* name)
 {
-    LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
-    std::string row;
-    for (LRESULT index = 0; index < count; ++index) {
-        if (ListRowText(list, index, &row) && row == name) return true;
+    int count = ListRowCount(list);
+    char row[archiveNameCapacity];
+    for (int index = 0; index < count; ++index) {
+        if (ListRowText(list, index, row, sizeof row) && std::strcmp(row, name) == 0) return true;
     }
     return false;
-}
-
-std::string CurrentFolderPath()
-{
-    DWORD needed = GetCurrentDirectoryA(0, NULL);
-    if (needed == 0) return std::string();
-    std::vector<char> buffer(needed + 1, '\0');
-    DWORD length = GetCurrentDirectoryA(static_cast<DWORD>(buffer.size()), &buffer[0]);
-    if (length == 0 || length >= buffer.size()) return std::string();
-    return std::string(&buffer[0], length);
 }
 
 // Enabling or disabling a button that has the focus would strand the keyboard on it; the focus moves to
@@ -74,18 +52,16 @@ void EnableArchiveButton(HWND dialog, int buttonId, int listId, bool enable)
 // Puts the entry of row `from` at row `to`, selected; false (the list unchanged) when either row is missing.
 bool MoveArchiveRow(HWND list, int from, int to)
 {
-    LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
-    if (count == LB_ERR || from < 0 || to < 0 || from >= count || to >= count || from == to) return false;
-    std::string name;
-    if (!ListRowText(list, from, &name)) return false;
+    int count = ListRowCount(list);
+    if (from < 0 || to < 0 || from >= count || to >= count || from == to) return false;
+    char name[archiveNameCapacity];
+    if (!ListRowText(list, from, name, sizeof name)) return false;
     // The copy goes in before the original goes, so a list that cannot take it loses nothing.
-    LRESULT at = to > from ? to + 1 : to;
+    int at = to > from ? to + 1 : to;
     if (at == count) at = -1;
-    LRESULT inserted =
-        SendMessageA(list, LB_INSERTSTRING, static_cast<WPARAM>(at), reinterpret_cast<LPARAM>(name.c_str()));
-    if (inserted == LB_ERR || inserted == LB_ERRSPACE) return false;
-    SendMessageA(list, LB_DELETESTRING, static_cast<WPARAM>(to > from ? from : from + 1), 0);
-    SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(to), 0);
+    if (InsertListRow(list, at, name) < 0) return false;
+    DeleteListRow(list, to > from ? from : from + 1);
+    SelectListRow(list, to);
     return true;
 }
 
@@ -151,8 +127,7 @@ BOOL OnInitCustomize(HWND dialog)
     HWND chosen = GetDlgItem(dialog, IDC_CUSTOM_CHOSEN);
     if (ScanCustomFolder(GetDlgItem(dialog, IDC_CUSTOM_AVAILABLE)) > 0) {
         // Names whose files have gone from "Custom" still show: the choice is the player's to change.
-        for (const std::string& name : chosenArchives)
-            SendMessageA(chosen, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+        for (const std::string& name : chosenArchives) AddListRow(chosen, name.c_str());
         dragListMessage = RegisterWindowMessageA(DRAGLISTMSGSTRING);
         dragFrom = -1;
         MakeDragList(chosen);
@@ -170,10 +145,10 @@ void OnCustomizeOk(HWND dialog)
 {
     chosenArchives.clear();
     HWND chosen = GetDlgItem(dialog, IDC_CUSTOM_CHOSEN);
-    LRESULT count = SendMessageA(chosen, LB_GETCOUNT, 0, 0);
-    std::string name;
-    for (LRESULT row = 0; count != LB_ERR && row < count; ++row) {
-        if (ListRowText(chosen, row, &name)) chosenArchives.push_back(name);
+    int count = ListRowCount(chosen);
+    char name[archiveNameCapacity];
+    for (int row = 0; row < count; ++row) {
+        if (ListRowText(chosen, row, name, sizeof name)) chosenArchives.push_back(name);
     }
     SaveChosenArchives(dialog);
     EndDialog(dialog, 1);
@@ -230,72 +205,48 @@ BOOL OnCustomizeCommand(HWND dialog, int id, int code)
 
 }  // namespace
 
-int ScanCustomFolder(HWND list)
-{
-    SendMessageA(list, LB_RESETCONTENT, 0, 0);
-    // The launch and every relative path after this depend on the game folder being current again, so the
-    // way back is the full path saved here, whatever "Custom" is; ".." is only the fallback.
-    std::string gameFolder = CurrentFolderPath();
-    if (!SetCurrentDirectoryA("Custom")) return 0;
-
-    int count = 0;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA("*.rez", &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            LRESULT row = SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(found.cFileName));
-            if (row != LB_ERR && row != LB_ERRSPACE) ++count;
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-
-    if (gameFolder.empty() || !SetCurrentDirectoryA(gameFolder.c_str())) SetCurrentDirectoryA("..");
-    return count;
-}
-
 BOOL AddSelectedArchive(HWND available, HWND chosen)
 {
-    std::string name;
-    if (!SelectedRowText(available, &name)) return FALSE;
+    char name[archiveNameCapacity];
+    if (!ListRowText(available, SelectedListRow(available), name, sizeof name)) return FALSE;
     if (ListHoldsExactly(chosen, name)) return TRUE;
-    LRESULT row = SendMessageA(chosen, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
-    return row != LB_ERR && row != LB_ERRSPACE;
+    return AddListRow(chosen, name) >= 0 ? TRUE : FALSE;
 }
 
 BOOL RemoveSelectedArchive(HWND, HWND chosen)
 {
-    LRESULT selected = SendMessageA(chosen, LB_GETCURSEL, 0, 0);
-    if (selected == LB_ERR) return FALSE;
-    SendMessageA(chosen, LB_DELETESTRING, static_cast<WPARAM>(selected), 0);
-    LRESULT count = SendMessageA(chosen, LB_GETCOUNT, 0, 0);
-    if (count != LB_ERR && selected < count) {
-        SendMessageA(chosen, LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+    int selected = SelectedListRow(chosen);
+    if (selected < 0) return FALSE;
+    DeleteListRow(chosen, selected);
+    if (selected < ListRowCount(chosen)) {
+        SelectListRow(chosen, selected);
     } else if (selected > 0) {
-        SendMessageA(chosen, LB_SETCURSEL, static_cast<WPARAM>(selected - 1), 0);
+        SelectListRow(chosen, selected - 1);
     }
     return TRUE;
 }
 
 BOOL MoveSelectedArchive(HWND chosen, int step)
 {
-    LRESULT selected = SendMessageA(chosen, LB_GETCURSEL, 0, 0);
-    if (selected == LB_ERR) return FALSE;
-    return MoveArchiveRow(chosen, static_cast<int>(selected), static_cast<int>(selected) + step) ? TRUE : FALSE;
+    int selected = SelectedListRow(chosen);
+    if (selected < 0) return FALSE;
+    return MoveArchiveRow(chosen, selected, selected + step) ? TRUE : FALSE;
 }
 
 void UpdateArchiveButtons(HWND dialog)
 {
     HWND chosen = GetDlgItem(dialog, IDC_CUSTOM_CHOSEN);
-    std::string name;
-    bool canAdd = SelectedRowText(GetDlgItem(dialog, IDC_CUSTOM_AVAILABLE), &name) && !ListHoldsExactly(chosen, name);
-    LRESULT selected = SendMessageA(chosen, LB_GETCURSEL, 0, 0);
-    LRESULT count = SendMessageA(chosen, LB_GETCOUNT, 0, 0);
-    bool canRemove = selected != LB_ERR;
+    HWND available = GetDlgItem(dialog, IDC_CUSTOM_AVAILABLE);
+    char name[archiveNameCapacity];
+    bool canAdd =
+        ListRowText(available, SelectedListRow(available), name, sizeof name) && !ListHoldsExactly(chosen, name);
+    int selected = SelectedListRow(chosen);
+    int count = ListRowCount(chosen);
+    bool canRemove = selected >= 0;
     EnableArchiveButton(dialog, IDC_CUSTOM_ADD, IDC_CUSTOM_AVAILABLE, canAdd);
     EnableArchiveButton(dialog, IDC_CUSTOM_REMOVE, IDC_CUSTOM_CHOSEN, canRemove);
     EnableArchiveButton(dialog, IDC_CUSTOM_UP, IDC_CUSTOM_CHOSEN, canRemove && selected > 0);
-    EnableArchiveButton(dialog, IDC_CUSTOM_DOWN, IDC_CUSTOM_CHOSEN,
-                        canRemove && count != LB_ERR && selected + 1 < count);
+    EnableArchiveButton(dialog, IDC_CUSTOM_DOWN, IDC_CUSTOM_CHOSEN, canRemove && selected + 1 < count);
 }
 
 INT_PTR CALLBACK CustomizeDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
@@ -310,4 +261,9 @@ INT_PTR CALLBACK CustomizeDialogProc(HWND dialog, UINT message, WPARAM wParam, L
         default:
             return FALSE;
     }
+}
+
+int ShowCustomize(HWND owner)
+{
+    return static_cast<int>(DialogBoxParamA(launcherModule, "CUSTOMIZE", owner, CustomizeDialogProc, 0));
 }

@@ -7,10 +7,8 @@
 // Ends with 1 after OK, 0 after Cancel or when "Custom" holds no archive.
 INT_PTR CALLBACK CustomizeDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Fills the list with the "*.rez" entries of the folder "Custom" below the current folder, in the order the
-// file system gives them; the count added (0 when "Custom" cannot be entered). The current folder is the
-// one it was before on every path.
-int ScanCustomFolder(HWND list);
+// Shows "CUSTOMIZE" modally over owner; its end code, or -1 when it could not be shown.
+int ShowCustomize(HWND owner);
 
 // Appends the available list's selected name to the chosen list unless an equal name (case counts) is
 // there already. True when the chosen list holds the name afterwards; false without a selection.

@@ -1,3 +1,4 @@
-# The add-on archives: the "Rez Files" text (portable) and the "CUSTOMIZE" dialog with the stored choice.
+# The add-on archives: the "Rez Files" text (portable), the folder "Custom" and the "CUSTOMIZE" dialog with
+# the stored choice.
 list(APPEND TR_PORTABLE_SOURCES options/ArchiveList.cpp)
-list(APPEND TR_WIN32_SOURCES options/ChosenArchives.cpp options/CustomizeDialog.cpp)
+list(APPEND TR_WIN32_SOURCES options/ChosenArchives.cpp options/CustomFolder.cpp options/CustomizeDialog.cpp)

@@ -25,6 +25,18 @@ int AddListRow(HWND list, const char* text, LPARAM data)
     return row;
 }
 
+int InsertListRow(HWND list, int at, const char* text)
+{
+    LRESULT row = SendMessageA(list, LB_INSERTSTRING, static_cast<WPARAM>(at), reinterpret_cast<LPARAM>(text));
+    return row == LB_ERR || row == LB_ERRSPACE || row < 0 ? -1 : static_cast<int>(row);
+}
+
+bool DeleteListRow(HWND list, int row)
+{
+    if (row < 0) return false;
+    return SendMessageA(list, LB_DELETESTRING, static_cast<WPARAM>(row), 0) != LB_ERR;
+}
+
 int SelectedListRow(HWND list)
 {
     LRESULT row = SendMessageA(list, LB_GETCURSEL, 0, 0);

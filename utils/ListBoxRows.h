@@ -16,6 +16,11 @@ int ListRowCount(HWND list);
 int AddListRow(HWND list, const char* text);
 int AddListRow(HWND list, const char* text, LPARAM data);
 
+// Puts a row at index `at` (-1: at the end) and gives its index, or -1 when the list refuses it.
+int InsertListRow(HWND list, int at, const char* text);
+// Deletes the row; false for a row the list does not have.
+bool DeleteListRow(HWND list, int row);
+
 // The selected row, or -1 when none is.
 int SelectedListRow(HWND list);
 // Selects the row; false for -1 or a row the list does not have.
