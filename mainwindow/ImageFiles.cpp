@@ -5,14 +5,15 @@ HMODULE loaderModule;
 
 bool ReadWholeFile(const char* name, HeapArray<uint8_t>* bytes)
 {
-    HANDLE file = CreateFileA(name, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
+    HANDLE file =
+        CreateFileA(name, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     LARGE_INTEGER length;
     bool ok = GetFileSizeEx(file, &length) && length.QuadPart > 0 && length.QuadPart < 0x7FFFFFFF &&
               bytes->Allocate(size_t(length.QuadPart));
     if (ok) {
         DWORD got = 0;
-        ok = ReadFile(file, bytes->data(), DWORD(bytes->size()), &got, NULL) && got == bytes->size();
+        ok = ReadFile(file, bytes->data(), DWORD(bytes->size()), &got, nullptr) && got == bytes->size();
     }
     CloseHandle(file);
     return ok;
