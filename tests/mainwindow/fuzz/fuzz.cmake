@@ -7,6 +7,7 @@ foreach(format Pcx Pid Rid BitmapFile)
     tr_fuzz_target(fuzz_mainwindow_${folder} SOURCES ${TR_ROOT}/tests/mainwindow/fuzz/Fuzz${format}.cpp
                    CORPUS ${TR_ROOT}/tests/mainwindow/fuzz/corpus/${folder} RUNS 100000)
     if(TARGET fuzz_mainwindow_${folder})
-        target_include_directories(fuzz_mainwindow_${folder} PRIVATE ${TR_ROOT}/tests/mainwindow/fuzz)
+        target_include_directories(fuzz_mainwindow_${folder} PRIVATE ${TR_ROOT}/tests/mainwindow/fuzz
+                                   ${TR_ROOT}/tests/mainwindow)
     endif()
 endforeach()
