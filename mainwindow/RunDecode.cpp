@@ -1,7 +1,7 @@
-// Run-length decoding loops. Each loop has a quick part, taken while a whole block of input can be read and
-// the widest store it makes still lies inside the line or row, and a careful part, a byte at a time, for the
-// last codes before that edge. The quick part stores whole blocks and lets later codes overwrite what went
-// past the bytes decoded so far, so a code costs a few instructions and no branch on its length.
+// Run-length decoding loops. Each loop has quick parts, taken while whole blocks of input can be read and the
+// widest store they make still lies inside the line or row, and a careful part, a byte at a time, for the last
+// codes before that edge. The quick parts store whole blocks and let later codes overwrite what went past the
+// bytes decoded so far, so that a code costs a few instructions and hardly a branch on its length.
 #include "mainwindow/RunDecode.h"
 
 #include <cstring>
@@ -53,6 +53,16 @@ struct WordBlocks {
         for (size_t i = 0; i < windowBytes; i += width) codes |= Gather(FirstByteLowest(from + i)) << i;
         return codes;
     }
+    // Whether the window at from holds no run code.
+    static bool AllPlain(const uint8_t* from)
+    {
+        Block codes = 0;
+        for (size_t i = 0; i < windowBytes; i += width) {
+            Block block = Load(from + i);
+            codes |= block & (block << 1);
+        }
+        return !(codes & 0x8080808080808080u);
+    }
     static uint64_t FirstByteLowest(const uint8_t* from)
     {
         uint64_t word = 0;
@@ -80,6 +90,12 @@ struct VectorBlocks {
     {
         const __m128i high = _mm_set1_epi8(char(0xC0));
         return uint32_t(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_and_si128(block, high), high)));
+    }
+    static bool AllPlain(const uint8_t* from)
+    {
+        __m128i highest =
+            _mm_max_epu8(_mm_max_epu8(Load(from), Load(from + 16)), _mm_max_epu8(Load(from + 32), Load(from + 48)));
+        return BlockRunCodes(highest) == 0;
     }
     static uint64_t RunCodes(const uint8_t* from)
     {
@@ -133,13 +149,25 @@ ImageStatus DecodeLine(const uint8_t* bytes, size_t size, size_t* position, uint
     size_t pos = *position;
     size_t filled = 0;
     if (pos > size) return ImageCodesEnd;
-    // Quick part, a window of 64 codes at a time: the run codes of the window are found at once, and each
-    // code costs one copy of the plain bytes before it and one store of its run. Two windows must be
-    // readable, so that a copy from anywhere in the first stays in the input. Away from the line's end
-    // (roomy) the copies store whole windows; nearer, whole blocks, while the plain bytes and a block more
-    // fit; the last bytes of a line are left to the careful part.
+    // Window part: the run codes among the next 64 bytes are found at once. Windows without one are a
+    // stretch of plain bytes, copied in one block. Otherwise each code costs a copy of the plain bytes before
+    // it and a store of its run, then the plain bytes after the last code are copied. Two windows must be
+    // readable, so that a copy from anywhere in the first stays in the input. Away from the line's end (roomy)
+    // a copy or a run longer than a block stores a whole window; nearer, whole blocks, while the plain bytes
+    // and a block more fit.
     bool quick = true;
     while (quick && size - pos > 2 * windowBytes) {
+        if (count - filled >= 2 * windowBytes && Blocks::AllPlain(bytes + pos)) {
+            // A long stretch of plain bytes: found a window at a time, copied in one block.
+            size_t end = pos + windowBytes;
+            while (end - pos + 2 * windowBytes <= count - filled && size - end > 2 * windowBytes &&
+                   Blocks::AllPlain(bytes + end))
+                end += windowBytes;
+            std::memcpy(out + filled, bytes + pos, end - pos);
+            filled += end - pos;
+            pos = end;
+            continue;
+        }
         size_t base = pos;
         uint64_t codes = Blocks::RunCodes(bytes + base);
         while (codes) {
@@ -161,9 +189,13 @@ ImageStatus DecodeLine(const uint8_t* bytes, size_t size, size_t* position, uint
         }
         if (!quick || pos >= base + windowBytes) continue;
         size_t plain = base + windowBytes - pos;
-        bool roomy = count - filled >= 2 * windowBytes;
-        if (!roomy && plain + w > count - filled) break;
-        CopyPlain<Blocks>(out + filled, bytes + pos, plain, roomy);
+        if (count - filled >= 2 * windowBytes) {
+            CopyPlain<Blocks>(out + filled, bytes + pos, windowBytes, true);
+        } else if (plain + w <= count - filled) {
+            CopyPlain<Blocks>(out + filled, bytes + pos, plain, false);
+        } else {
+            break;
+        }
         filled += plain;
         pos += plain;
     }

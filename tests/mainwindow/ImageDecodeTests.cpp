@@ -394,8 +394,8 @@ TEST_CASE(StaticColoursOfA256ColourDisplayTakeBothEndsOfThePalette)
 
 namespace {
 
-// Rows of long plain stretches, runs of every length up to 70 and single bytes of 0xC0 or more, so that
-// stretches and runs end at every offset within a block and a window of the quick loops.
+// Rows of plain stretches and runs of every length up to 70, single bytes of 0xC0 or more and stretches of
+// several windows, so that stretches and runs end at every offset within a block and a window of the loops.
 TestPicture StretchPicture(int width, int height)
 {
     TestPicture picture = {width, height, 1, Bytes(size_t(width) * height)};
@@ -403,7 +403,7 @@ TestPicture StretchPicture(int width, int height)
     size_t i = 0;
     for (int segment = 0; i < picture.pixels.size(); ++segment) {
         state = state * 1103515245u + 12345u;
-        size_t length = segment % 71;
+        size_t length = segment % 9 == 4 ? 150 + segment % 150 : segment % 71;
         uint8_t value = uint8_t(state >> 16);
         for (size_t k = 0; k < length && i < picture.pixels.size(); ++k, ++i)
             picture.pixels[i] = segment % 3 ? uint8_t((value + k * 7) % 0xC0) : value;
