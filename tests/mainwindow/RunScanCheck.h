@@ -3,6 +3,7 @@
 #ifndef TUMBLERIDGE_RUNSCANCHECK_H
 #define TUMBLERIDGE_RUNSCANCHECK_H
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -45,9 +46,9 @@ const size_t guardBytes = 80;
 // Whether the guard bytes on both sides of count bytes at line are as filled in.
 inline bool GuardsKept(const std::vector<uint8_t>& line, size_t count)
 {
-    for (size_t i = 0; i < guardBytes; ++i)
-        if (line[i] != 0xA5 || line[guardBytes + count + i] != 0xA5) return false;
-    return true;
+    static const std::vector<uint8_t> guard(guardBytes, 0xA5);
+    return std::memcmp(line.data(), guard.data(), guardBytes) == 0 &&
+           std::memcmp(line.data() + guardBytes + count, guard.data(), guardBytes) == 0;
 }
 
 // Decodes lines of count bytes one after another until one fails: each line's status and end position, its
@@ -56,8 +57,9 @@ inline std::string LineRecord(LineDecoder decode, const uint8_t* bytes, size_t s
 {
     std::string record;
     size_t pos = 0;
+    std::vector<uint8_t> line(count + 2 * guardBytes);
     for (ImageStatus status = ImageOk; status == ImageOk;) {
-        std::vector<uint8_t> line(count + 2 * guardBytes, 0xA5);
+        std::fill(line.begin(), line.end(), 0xA5);
         status = decode(bytes, size, &pos, line.data() + guardBytes, count);
         record += std::to_string(status) + "@" + std::to_string(pos) + (GuardsKept(line, count) ? ":" : "guard:");
         if (status == ImageOk) record.append(line.begin() + guardBytes, line.end() - guardBytes);
