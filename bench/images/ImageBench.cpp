@@ -108,7 +108,9 @@ void TimeDecode(PictureFormat format, const Bytes& file, double* decode, double*
             CheckDecoded(DecodePictureToMemory(format, file.data(), file.size(), &made));
             *withSurface = std::min(*withSurface, Seconds(start));
         }
-        ReadySurface ready = {Bytes(first.bits.size()), first.rowOffsets};
+        ReadySurface ready = {
+            Bytes(first.bits.size()),
+            std::vector<int32_t>(first.rowOffsets.data(), first.rowOffsets.data() + first.rowOffsets.size())};
         double start = Now();
         CheckDecoded(DecodePictureBytes(format, file.data(), file.size(), HandOutReadySurface, &ready));
         *decode = std::min(*decode, Seconds(start));
