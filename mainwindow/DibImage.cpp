@@ -18,9 +18,9 @@ const DWORD bitmapHeadersBytes = 14 + 40;
 }  // namespace
 
 DibImage::DibImage()
-    : bitmap(NULL),
-      bits(NULL),
-      rowOffsets(NULL),
+    : bitmap(nullptr),
+      bits(nullptr),
+      rowOffsets(nullptr),
       width(0),
       height(0),
       bitDepth(0),
@@ -79,8 +79,8 @@ BOOL DibImage::CreateSurface(HDC dc, int surfaceWidth, int heightGiven, int dept
         for (WORD i = 0; i < 256; ++i) header.colours[i] = i;
         usage = DIB_PAL_COLORS;
     }
-    void* memory = NULL;
-    bitmap = CreateDIBSection(dc, reinterpret_cast<BITMAPINFO*>(&header), usage, &memory, NULL, 0);
+    void* memory = nullptr;
+    bitmap = CreateDIBSection(dc, reinterpret_cast<BITMAPINFO*>(&header), usage, &memory, nullptr, 0);
     if (!bitmap || !memory) {
         status = ImageNoSurface;
         Release();
@@ -125,9 +125,9 @@ void DibImage::Release()
 {
     if (bitmap) DeleteObject(bitmap);
     delete[] rowOffsets;
-    bitmap = NULL;
-    bits = NULL;
-    rowOffsets = NULL;
+    bitmap = nullptr;
+    bits = nullptr;
+    rowOffsets = nullptr;
 }
 
 RowTarget DibImage::Target() const
@@ -150,7 +150,8 @@ bool DibImage::MakeSurface(void* owner, const SurfaceLayout& layout, RowTarget* 
 // Bitmap files: the headers first, then the rows with one read straight into the section.
 BOOL DibImage::ReadBitmapFile(const char* name, HDC dc)
 {
-    HANDLE file = CreateFileA(name, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
+    HANDLE file =
+        CreateFileA(name, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return FALSE;
     BOOL loaded = FALSE;
     uint8_t headers[bitmapHeadersBytes];
@@ -159,7 +160,7 @@ BOOL DibImage::ReadBitmapFile(const char* name, HDC dc)
     PictureHeader picture;
     SurfaceLayout layout;
     status = ImageHeaderShort;
-    if (ReadFile(file, headers, sizeof headers, &got, NULL) && GetFileSizeEx(file, &length) &&
+    if (ReadFile(file, headers, sizeof headers, &got, nullptr) && GetFileSizeEx(file, &length) &&
         (status = ReadBitmapFileHeader(headers, got, &picture)) == ImageOk &&
         (status = PlanSurface(picture.width, picture.heightGiven, picture.bitDepth, &layout)) == ImageOk) {
         // The rows must lie inside the file before a surface is made for them.
@@ -170,8 +171,8 @@ BOOL DibImage::ReadBitmapFile(const char* name, HDC dc)
             LARGE_INTEGER offset;
             offset.QuadPart = picture.pixelOffset;
             got = 0;
-            loaded = SetFilePointerEx(file, offset, NULL, FILE_BEGIN) &&
-                     ReadFile(file, bits, DWORD(stored), &got, NULL) && got == DWORD(stored);
+            loaded = SetFilePointerEx(file, offset, nullptr, FILE_BEGIN) &&
+                     ReadFile(file, bits, DWORD(stored), &got, nullptr) && got == DWORD(stored);
             if (!loaded) status = ImagePixelsShort;
         }
     }
@@ -191,7 +192,7 @@ BOOL DibImage::ReadCodedFile(PictureFormat format, const char* name, HDC dc)
 
 BOOL DibImage::ReadBitmapResource(const char* name, HDC dc)
 {
-    const uint8_t* bytes = NULL;
+    const uint8_t* bytes = nullptr;
     size_t size = 0;
     if (!LockNamedResource(name, MAKEINTRESOURCEA(2), &bytes, &size)) return FALSE;  // RT_BITMAP
     SurfaceRequest request = {this, dc};

@@ -5,7 +5,7 @@
 
 #include "mainwindow/ImageFiles.h"
 
-ImagePalette::ImagePalette() : palette(NULL), status(ImageOk)
+ImagePalette::ImagePalette() : palette(nullptr), status(ImageOk)
 {
     std::memset(&entries, 0, sizeof entries);
 }
@@ -22,7 +22,7 @@ BOOL ImagePalette::LoadPaletteFile(const char* name, int flags)
     PaletteColours colours;
     PaletteFormat format = PaletteFormatOf(name);
     if (format == PaletteResource) {
-        const uint8_t* bytes = NULL;
+        const uint8_t* bytes = nullptr;
         size_t size = 0;
         if (!LockNamedResource(name, "PALETTE", &bytes, &size)) return FALSE;
         status = ReadResourceColours(bytes, size, &colours);
@@ -49,13 +49,13 @@ BOOL ImagePalette::BuildPalette(const uint8_t colours[256][4], int flags)
     Release();
     palette = CreatePalette(reinterpret_cast<LOGPALETTE*>(&entries));
     status = palette ? ImageOk : ImageNoSurface;
-    return palette != NULL;
+    return palette != nullptr;
 }
 
 void ImagePalette::MergeSystemColours()
 {
     ResetSystemPalette();
-    HDC display = CreateDCA("DISPLAY", NULL, NULL, NULL);
+    HDC display = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
     if (!display) return;
     int size = GetDeviceCaps(display, SIZEPALETTE);
     int reserved = GetDeviceCaps(display, NUMRESERVED);
@@ -74,12 +74,12 @@ void ImagePalette::MergeSystemColours()
 void ImagePalette::Release()
 {
     if (palette) DeleteObject(palette);
-    palette = NULL;
+    palette = nullptr;
 }
 
 BOOL IsPaletteDisplay()
 {
-    HDC info = CreateICA("DISPLAY", NULL, NULL, NULL);
+    HDC info = CreateICA("DISPLAY", nullptr, nullptr, nullptr);
     if (!info) return FALSE;
     int caps = GetDeviceCaps(info, RASTERCAPS);
     DeleteDC(info);
@@ -88,7 +88,7 @@ BOOL IsPaletteDisplay()
 
 void ResetSystemPalette()
 {
-    HDC screen = GetDC(NULL);
+    HDC screen = GetDC(nullptr);
     struct {
         WORD palVersion;
         WORD palNumEntries;
@@ -109,5 +109,5 @@ void ResetSystemPalette()
         SelectPalette(screen, previous, FALSE);
     }
     if (made) DeleteObject(made);
-    if (screen) ReleaseDC(NULL, screen);
+    if (screen) ReleaseDC(nullptr, screen);
 }
