@@ -94,20 +94,17 @@ struct VectorBlocks {
 };
 #endif
 
-// Copies count bytes (at most a window) from from to to, in whole blocks: a whole window when count passes one
-// block, so that the number of stores hardly depends on count. The window at from and at to must lie inside
-// the input and the line.
+// Copies a window from from to to, in whole blocks, for the plain bytes at its start: storing the whole window
+// whatever their number costs less than a branch on it. The window at from and at to must lie inside the input
+// and the line.
 template <class Blocks>
-inline void CopyPlain(uint8_t* to, const uint8_t* from, size_t count)
+inline void CopyPlain(uint8_t* to, const uint8_t* from)
 {
-    const size_t w = Blocks::width;
-    Blocks::Store(to, Blocks::Load(from));
-    if (count <= w) return;
-    for (size_t i = w; i < windowBytes; i += w) Blocks::Store(to + i, Blocks::Load(from + i));
+    for (size_t i = 0; i < windowBytes; i += Blocks::width) Blocks::Store(to + i, Blocks::Load(from + i));
 }
 
-// Writes count bytes (at most a window) of value at to, in whole blocks. Roomy: as CopyPlain does. Otherwise
-// max(count, width) bytes are written.
+// Writes count bytes (at most a window) of value at to, in whole blocks. Roomy: a whole window when count passes
+// one block, so that the number of stores hardly depends on count. Otherwise max(count, width) bytes.
 template <class Blocks>
 inline void StoreRun(uint8_t* to, typename Blocks::Block value, size_t count, bool roomy)
 {
@@ -141,7 +138,7 @@ ImageStatus DecodeLine(const uint8_t* bytes, size_t size, size_t* position, uint
             if (!codes) {
                 if (count - filled < windowBytes) break;
                 if (pos < base + windowBytes) {
-                    CopyPlain<Blocks>(out + filled, bytes + pos, windowBytes);
+                    CopyPlain<Blocks>(out + filled, bytes + pos);
                     filled += base + windowBytes - pos;
                     pos = base + windowBytes;
                 }
@@ -154,7 +151,7 @@ ImageStatus DecodeLine(const uint8_t* bytes, size_t size, size_t* position, uint
             size_t code = base + LowestBit(codes);
             size_t plain = code - pos;
             if (count - filled < plain + windowBytes) break;
-            CopyPlain<Blocks>(out + filled, bytes + pos, plain);
+            CopyPlain<Blocks>(out + filled, bytes + pos);
             filled += plain;
             size_t run = bytes[code] & 0x3F;
             StoreRun<Blocks>(out + filled, Blocks::Repeat(bytes[code + 1]), run, true);
