@@ -64,5 +64,22 @@ function(tr_finish_demo)
     add_custom_target(demo ALL ${commands} DEPENDS Tumbleridge tr_standins VERBATIM)
 endfunction()
 
+# The 32-bit tree's Windows tests run under CPU emulation (scripts/i686-wine.sh): every program start takes
+# seconds there, so each of their time limits is four times the one the fragments set.
+function(tr_stretch_emulated_timeouts)
+    if(NOT CMAKE_SIZEOF_VOID_P EQUAL 4 OR NOT CMAKE_CROSSCOMPILING_EMULATOR)
+        return()
+    endif()
+    get_property(tests DIRECTORY ${CMAKE_SOURCE_DIR} PROPERTY TESTS)
+    foreach(test ${tests})
+        get_test_property(${test} LABELS labels)
+        get_test_property(${test} TIMEOUT timeout)
+        if("wine" IN_LIST labels AND timeout)
+            math(EXPR timeout "${timeout} * 4")
+            set_tests_properties(${test} PROPERTIES TIMEOUT ${timeout})
+        endif()
+    endforeach()
+endfunction()
+
 function(tr_fuzz_target name)
 endfunction()

@@ -6,6 +6,7 @@ packages=(cmake ninja-build make python3 g++ clang libclang-rt-14-dev
           mingw-w64-x86-64-dev mingw-w64-i686-dev wine wine64 xvfb xdotool x11-utils imagemagick
           python3-pil zip unzip)
 missing=()
+packages+=(debootstrap)   # the i386 chroot of the players' build lane (scripts/i686-wine.sh)
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done

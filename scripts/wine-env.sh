@@ -1,8 +1,9 @@
 # Sourced by the scripts: a private Wine prefix with a persistent server, and a virtual display when none
 # is given. Sets WINEPREFIX, TR_WINEPREFIX, DISPLAY; tr_wine_stop undoes what it started.
+# tr_wine_start BUILD [NAME]: the prefix is BUILD/NAME (default wineprefix; the 32-bit lane uses its own).
 tr_wine_start() {
     local build="$1"
-    export WINEPREFIX="$build/wineprefix" TR_WINEPREFIX="$build/wineprefix"
+    export WINEPREFIX="$build/${2:-wineprefix}" TR_WINEPREFIX="$build/${2:-wineprefix}"
     export WINEDEBUG="${WINEDEBUG:--all}" WINEDLLOVERRIDES="mscoree,mshtml="
     if [ -z "${DISPLAY:-}" ] || [ "${TR_OWN_DISPLAY:-0}" = 1 ]; then
         local fd_file; fd_file="$(mktemp)"
