@@ -31,16 +31,17 @@ int CountModes(const RendererEntry* renderer)
 int StackMoveOfFreeModeList(FreeModeListFunction freeModeList, ModeRecord* head)
 {
     int moved;
-    __asm__ volatile("movl %%esp, %%esi\n\t"
-                     "pushl %2\n\t"
-                     "call *%1\n\t"
-                     "addl $4, %%esp\n\t"
-                     "movl %%esp, %%eax\n\t"
-                     "subl %%esi, %%eax\n\t"
-                     "movl %%esi, %%esp\n\t"
-                     : "=a"(moved)
-                     : "r"(freeModeList), "r"(head)
-                     : "esi", "ecx", "edx", "memory", "cc");
+    __asm__ volatile(
+        "movl %%esp, %%esi\n\t"
+        "pushl %2\n\t"
+        "call *%1\n\t"
+        "addl $4, %%esp\n\t"
+        "movl %%esp, %%eax\n\t"
+        "subl %%esi, %%eax\n\t"
+        "movl %%esi, %%esp\n\t"
+        : "=a"(moved)
+        : "r"(freeModeList), "r"(head)
+        : "esi", "ecx", "edx", "memory", "cc");
     return moved;
 }
 #endif

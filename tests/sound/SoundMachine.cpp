@@ -54,7 +54,8 @@ SoundMachine::SoundMachine(const std::string& name, const std::vector<std::strin
     DestroyProviderList();
     ResetSoundSettings();
     folder = FreshWorkFolder(name);
-    if (library == WithSoundLibrary) REQUIRE(CopyInto(StandinPath(StandinSoundLibrary()), JoinPath(folder, "mss32.dll")));
+    if (library == WithSoundLibrary)
+        REQUIRE(CopyInto(StandinPath(StandinSoundLibrary()), JoinPath(folder, "mss32.dll")));
     if (library == WithDecoratedNamesOnly)
         REQUIRE(CopyInto(StandinPath("mss32_decorated.dll"), JoinPath(folder, "mss32.dll")));
     if (library == WithPartialLibrary)

@@ -12,9 +12,9 @@
 #include "TestFiles.h"
 
 enum SoundLibraryCopy {
-    WithSoundLibrary,     // the stand-in
-    WithoutSoundLibrary,  // no mss32.dll anywhere the launcher looks
-    WithPartialLibrary,   // a stand-in without AIL_3D_provider_attribute
+    WithSoundLibrary,        // the stand-in
+    WithoutSoundLibrary,     // no mss32.dll anywhere the launcher looks
+    WithPartialLibrary,      // a stand-in without AIL_3D_provider_attribute
     WithDecoratedNamesOnly,  // a stand-in exporting only the _name@bytes names
 };
 
