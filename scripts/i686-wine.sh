@@ -182,8 +182,8 @@ lane() {
 win32_ctest() {
     local build="$1"; shift
     . "$here/wine-env.sh"
-    tr_wine_start "$build" wineprefix32
     trap tr_wine_stop EXIT
+    tr_wine_start "$build" wineprefix32
     local code=0
     ctest --test-dir "$build/win32" --output-on-failure "$@" || code=$?
     return $code
