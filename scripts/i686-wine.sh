@@ -57,8 +57,10 @@ make_qemu() {
                 -o Dir::Cache::srcpkgcache="" -o Debug::NoLocking=1 -o APT::Sandbox::User=root)
     apt-get "${opts[@]}" -qq update
     (cd "$tmp" && apt-get "${opts[@]}" -qq download qemu-user)
+    dpkg-deb -x "$tmp"/qemu-user_*.deb "$tmp/unpacked"
     rm -rf "$qemu_dir"
-    dpkg-deb -x "$tmp"/qemu-user_*.deb "$qemu_dir"
+    mkdir -p "$qemu_dir/usr/bin"
+    cp "$tmp/unpacked/usr/bin/qemu-i386" "$qemu"   # the one emulator needed, static
     rm -rf "$tmp"
     "$qemu" --version | head -n1 >&2
     touch "$qemu_dir/$marker"
