@@ -55,7 +55,11 @@ char FindGameDisc()
             return foundDiscLetter;
         }
     }
+    // A letter that names no drive cannot hold the disc; asking its type would cost a query of the system's
+    // mount manager for each of them. No answer at all (0) leaves every letter to be tested.
+    DWORD drives = GetLogicalDrives();
     for (char letter = 'A'; letter <= 'Z'; ++letter) {
+        if (drives != 0 && !(drives & (1u << (letter - 'A')))) continue;
         if (DiscInDrive(letter)) {
             foundDiscLetter = letter;
             return foundDiscLetter;
@@ -69,6 +73,8 @@ BOOL FileExistsIn(const char* folder, const char* file)
     if (!folder || !file || file[0] == '\0') return FALSE;
     if (folder[0] == '\0') return PathExists(file);
     char path[256];
+    // A folder longer than the buffer is refused, not cut: a cut folder is some other folder.
+    if (std::strlen(folder) >= sizeof path) return FALSE;
     lstrcpynA(path, folder, sizeof path);
     size_t length = std::strlen(path);
     if (length > 0 && path[length - 1] == '\\') path[length - 1] = '\0';

@@ -13,7 +13,6 @@ cleanup() { tr_drive_remove e >/dev/null 2>&1 || true; tr_wine_stop; }
 trap cleanup EXIT
 tr_drive_set e cdrom "$build/win64/standins/disc"
 tr_drive_restart_server
-wine cmd.exe /c exit </dev/null >/dev/null 2>&1 || true
 
 work="$build/win64/screenshots"
 rm -rf "$work" && mkdir -p "$work/shots"

@@ -5,6 +5,11 @@ packages=(cmake ninja-build make python3 g++ clang libclang-rt-14-dev
           g++-mingw-w64-x86-64 g++-mingw-w64-i686 binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
           mingw-w64-x86-64-dev mingw-w64-i686-dev wine wine64 xvfb xdotool x11-utils imagemagick
           python3-pil zip unzip)
+# Wine's own fonts, left out with the recommends: scripts/wine-env.sh puts their Marlett into the prefix
+# for the glyphs of the caption buttons.
+packages+=(fonts-wine)
+# The 32-bit native tree: multilib compilers and the user-mode emulator that runs its tests.
+packages+=(gcc-multilib g++-multilib qemu-user-static)
 missing=()
 packages+=(debootstrap)   # the i386 chroot of the players' build lane (scripts/i686-wine.sh)
 for p in "${packages[@]}"; do

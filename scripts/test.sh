@@ -22,6 +22,9 @@ status=0
 echo "== native tests (AddressSanitizer, UndefinedBehaviorSanitizer, fuzz smoke runs)"
 ctest --test-dir "$build/native" --output-on-failure -j "$(nproc)" || status=1
 
+echo "== native tests as 32-bit code under qemu-i386 (UndefinedBehaviorSanitizer, fuzz seeds replayed once)"
+ctest --test-dir "$build/native32" --output-on-failure -j "$(nproc)" || status=1
+
 echo "== 32-bit build: the players' exe and the release package"
 i686_note=""
 if [ "${TR_SKIP_I686:-0}" = 1 ]; then

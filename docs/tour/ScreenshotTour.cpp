@@ -77,8 +77,10 @@ bool Shoot(HWND window, const char* name)
     return ok;
 }
 
-// Sends a command to a dialog, waits for the dialog it opens, takes its picture and closes it.
-HWND Open(HWND from, int command, const std::function<bool(HWND)>& match, const char* name, bool close = true)
+// Sends a command to a dialog, waits for the dialog it opens, sets it up when asked, takes its picture and
+// closes it.
+HWND Open(HWND from, int command, const std::function<bool(HWND)>& match, const char* name, bool close = true,
+          const std::function<void(HWND)>& prepare = nullptr)
 {
     PostMessageA(from, WM_COMMAND, MAKEWPARAM(command, 0), 0);
     HWND opened = WaitFor([&](HWND window) { return window != from && match(window); });
@@ -86,6 +88,10 @@ HWND Open(HWND from, int command, const std::function<bool(HWND)>& match, const 
         std::printf("FAILED: no dialog for %s\n", name);
         ++failures;
         return NULL;
+    }
+    if (prepare) {
+        prepare(opened);
+        Sleep(300);
     }
     Shoot(opened, name);
     if (close) {
@@ -95,14 +101,30 @@ HWND Open(HWND from, int command, const std::function<bool(HWND)>& match, const 
     return opened;
 }
 
-void SetAccepted(const char* name, DWORD value)
+void SetSetting(const char* name, DWORD type, const void* value, DWORD size)
 {
     HKEY key;
     if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Software\\Harrowmark\\Tumbleridge\\1.0", 0, NULL, 0, KEY_WRITE, NULL,
                         &key, NULL) != ERROR_SUCCESS)
         return;
-    RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+    RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(value), size);
     RegCloseKey(key);
+}
+
+void SetAccepted(const char* name, DWORD value)
+{
+    SetSetting(name, REG_DWORD, &value, sizeof value);
+}
+
+// An add-on not chosen yet and a middle chosen one selected, so that every button of the dialog is enabled.
+void SelectAddOns(HWND dialog)
+{
+    LRESULT notChosen = SendDlgItemMessageA(dialog, IDC_CUSTOM_AVAILABLE, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                            reinterpret_cast<LPARAM>("weapons_pack.rez"));
+    SendDlgItemMessageA(dialog, IDC_CUSTOM_AVAILABLE, LB_SETCURSEL, static_cast<WPARAM>(notChosen), 0);
+    SendDlgItemMessageA(dialog, IDC_CUSTOM_CHOSEN, LB_SETCURSEL, 1, 0);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_CUSTOM_CHOSEN, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_CUSTOM_CHOSEN)));
 }
 
 }  // namespace
@@ -118,6 +140,9 @@ int main(int argc, char** argv)
     SetAccepted("Display Warned", 0);
     SetAccepted("AdvWarning", 0);
     SetAccepted("Sound Enum Warning", 0);
+    SetAccepted("Save Rez Files", 1);
+    const char chosenAddOns[] = "Highlands.rez|Sky Harbour.rez|NightRaid.rez";
+    SetSetting("Rez Files", REG_SZ, chosenAddOns, sizeof chosenAddOns);
 
     std::string line = std::string("\"") + argv[1] + "\"";
     STARTUPINFOA startup = {};
@@ -175,7 +200,7 @@ int main(int argc, char** argv)
     }
     Sleep(300);
 
-    Open(main, IDC_GAME_CUSTOMIZE, HasControl(IDC_CUSTOM_AVAILABLE), "customize");
+    Open(main, IDC_GAME_CUSTOMIZE, HasControl(IDC_CUSTOM_AVAILABLE), "customize", true, SelectAddOns);
     Sleep(300);
     Open(main, IDC_GAME_PREVIEWS,
          [](HWND window) { return GetDlgItem(window, IDC_PREVIEW_MOVIES) || GetDlgItem(window, IDC_PREVIEW_DEMOS); },

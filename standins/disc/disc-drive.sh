@@ -6,20 +6,22 @@
 # Run, it inserts or ejects the stand-in game disc for the demo:
 #   disc-drive.sh insert [LETTER] [DISC-FOLDER]   (default E and <build>/win64/standins/disc)
 #   disc-drive.sh eject [LETTER]
-# Both act on $WINEPREFIX (or $TR_WINEPREFIX).
+# Both act on $WINEPREFIX (or $TR_WINEPREFIX), in the Wine environment of scripts/wine-env.sh.
+. "$(cd "$(dirname "${BASH_SOURCE[0]}")/../../scripts" && pwd)/wine-env.sh"
 
+# Sets up the Wine environment for the prefix, which must exist.
 tr_drive_prefix() {
     local prefix="${WINEPREFIX:-${TR_WINEPREFIX:-}}"
     if [ -z "$prefix" ] || [ ! -d "$prefix/dosdevices" ]; then
         echo "disc-drive: no Wine prefix (set WINEPREFIX or TR_WINEPREFIX)" >&2
         return 1
     fi
-    printf '%s' "$prefix"
+    tr_wine_environment "$prefix"
 }
 
 # The drive-table values of several letters in one registry import: "x:=cdrom" sets, "x:=" deletes.
 tr_drive_table() {
-    local prefix; prefix="$(tr_drive_prefix)" || return 1
+    tr_drive_prefix || return 1
     local reg; reg="$(mktemp --suffix=.reg)"
     { printf 'REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Wine\\Drives]\r\n'
       local entry
@@ -27,7 +29,7 @@ tr_drive_table() {
           local letter="${entry%%=*}" kind="${entry#*=}"
           if [ -n "$kind" ]; then printf '"%s"="%s"\r\n' "$letter" "$kind"; else printf '"%s"=-\r\n' "$letter"; fi
       done; } >"$reg"
-    WINEPREFIX="$prefix" WINEDEBUG=-all wine regedit /S "Z:${reg//\//\\}" </dev/null >/dev/null 2>&1
+    wine regedit /S "Z:${reg//\//\\}" </dev/null >/dev/null 2>&1
     local status=$?
     rm -f "$reg"
     return $status
@@ -35,12 +37,12 @@ tr_drive_table() {
 
 # tr_drive_set LETTER KIND FOLDER...: links each letter to its folder and types it (arguments in threes).
 tr_drive_set() {
-    local prefix; prefix="$(tr_drive_prefix)" || return 1
+    tr_drive_prefix || return 1
     local entries=()
     while [ $# -ge 3 ]; do
         local letter="${1,,}" kind="$2" folder="$3"
         shift 3
-        ln -sfn "$folder" "$prefix/dosdevices/$letter:" || return 1
+        ln -sfn "$folder" "$WINEPREFIX/dosdevices/$letter:" || return 1
         entries+=("$letter:=$kind")
     done
     tr_drive_table "${entries[@]}"
@@ -48,25 +50,20 @@ tr_drive_set() {
 
 # tr_drive_remove LETTER...: removes the links and their drive-table values.
 tr_drive_remove() {
-    local prefix; prefix="$(tr_drive_prefix)" || return 1
+    tr_drive_prefix || return 1
     local entries=() letter
     for letter in "$@"; do
         letter="${letter,,}"
-        rm -f "$prefix/dosdevices/$letter:"
+        rm -f "$WINEPREFIX/dosdevices/$letter:"
         entries+=("$letter:=")
     done
     [ ${#entries[@]} -eq 0 ] || tr_drive_table "${entries[@]}"
 }
 
-# Restarts the persistent server so the mount manager sees the drive table as it is now. The first program
-# of a new server starts Wine's services, which keep that program's output open for the server's life; a
-# silent first program keeps them off the caller's output (a test runner would wait for it to close).
+# Restarts the persistent server so the mount manager sees the drive table as it is now.
 tr_drive_restart_server() {
-    local prefix; prefix="$(tr_drive_prefix)" || return 1
-    WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1 || true
-    WINEPREFIX="$prefix" wineserver -w >/dev/null 2>&1 || true
-    WINEPREFIX="$prefix" wineserver -p </dev/null >/dev/null 2>&1
-    WINEPREFIX="$prefix" WINEDEBUG=-all wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+    tr_drive_prefix || return 1
+    tr_wine_restart_server
 }
 
 if [ "${BASH_SOURCE[0]}" = "$0" ]; then

@@ -32,6 +32,7 @@ if(WIN32)
         COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:standin_demo> ${disc}/Previews/Demos/Skyline/SKYDEMO.EXE
         COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:standin_demo> ${disc}/Previews/Demos/Sampler/SAMPLER.EXE
         DEPENDS ${disc_source}/Movies.ini ${disc_source}/Demos.ini
+        COMMENT "Assembling the stand-in game disc"
         VERBATIM)
     add_dependencies(standin_disc standin_setup standin_demo)
     add_dependencies(tr_standins standin_disc)

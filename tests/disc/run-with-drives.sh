@@ -15,8 +15,7 @@ exe="$1"; layouts="$2"; disc="$3"; work="$4"; shift 4
 here="$(cd "$(dirname "$0")" && pwd)"
 . "$here/../../standins/disc/disc-drive.sh"
 
-export WINEPREFIX="${TR_WINEPREFIX:-${WINEPREFIX:-}}"
-export WINEDEBUG="${WINEDEBUG:--all}" WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+tr_wine_environment "${TR_WINEPREFIX:-${WINEPREFIX:-}}"
 [ -n "$WINEPREFIX" ] && [ -d "$WINEPREFIX/dosdevices" ] || { echo "no Wine prefix: source scripts/wine-env.sh and tr_wine_start first"; exit 1; }
 [ -f "$disc/GAME/ENGLISH/VANTOR.EXE" ] || { echo "no stand-in disc in $disc"; exit 1; }
 case_timeout="${TR_DISC_CASE_TIMEOUT:-60}"
@@ -35,9 +34,8 @@ for link in "$WINEPREFIX"/dosdevices/?:; do
 done
 mounted=("${stale[@]}")
 
-# Wine's services start with the first program of a server and keep its output open: start them silently
-# here, should this be the server's first program, so they never hold the test runner's output.
-wine cmd /c exit </dev/null >/dev/null 2>&1
+# Should this be the server's first program, Wine's services start here, off the test runner's output.
+tr_wine_quiet_start
 
 cleanup() {
     if [ ${#mounted[@]} -gt 0 ]; then

@@ -1,5 +1,7 @@
 // The portable picture and palette readers on files composed here, byte by byte.
+#include "AllocationLimit.h"
 #include "PictureBuilders.h"
+#include "RunScanCheck.h"
 #include "TestKit.h"
 #include "mainwindow/ImageDecode.h"
 
@@ -295,6 +297,37 @@ TEST_CASE(PackedDibResourcesSkipTheirColourTable)
     CHECK_EQ(int(Decode(PictureResource, resource, &surface)), int(ImageHeaderShort));
 }
 
+TEST_CASE(MemoryThatCannotBeHadFailsTheDecodeInsteadOfEndingTheProgram)
+{
+    // Packed runs of 127 fill bytes: a 2 MiB surface from a 16 KiB file.
+    Bytes pid = PidHeader(packedRunCoding | packedFillUsed, 127 * 8, 2048, 7);
+    pid.insert(pid.end(), 8 * 2048, 0xFF);
+    // One row of width 1 in plane rows of 65535 bytes: a small surface, a large line to decode into.
+    Bytes pcx = PcxHeader(1, 1, 1, 65535);
+    for (int i = 0; i < 1040; ++i) pcx.insert(pcx.end(), {0xFF, 7});
+    pcx.insert(pcx.end(), {0xCF, 7});
+    struct Case {
+        const char* what;
+        PictureFormat format;
+        const Bytes& file;
+    } cases[] = {
+        {"the surface", PicturePacked, pid},
+        {"the line of a padded PCX row", PicturePcx, pcx},
+    };
+    for (const Case& c : cases) {
+        MemorySurface surface;
+        ImageStatus status;
+        {
+            AllocationLimit limit(32 * 1024);
+            status = Decode(c.format, c.file, &surface);
+        }
+        if (status != ImageNoSurface)
+            testkit::Fail(__FILE__, __LINE__, std::string(c.what) + ": " + DescribeImageStatus(status));
+        REQUIRE(Decode(c.format, c.file, &surface) == ImageOk);
+        CHECK_EQ(int(surface.Row(surface.layout.height - 1)[0]), 7);
+    }
+}
+
 TEST_CASE(PalettesReadTheirColoursFromEachKindOfFile)
 {
     Bytes palette = TestPalette768(11);
@@ -325,6 +358,25 @@ TEST_CASE(PalettesReadTheirColoursFromEachKindOfFile)
     CHECK(matches(colours));
     Bytes bmp24 = BitmapFile(PatternPicture(3, 3, 3, 1), nullptr);
     CHECK_EQ(int(ReadBitmapFileColours(bmp24.data(), bmp24.size(), &colours)), int(ImageNoPalette));
+    // The table lies behind the info header, whatever its size says and however the rows are stored.
+    struct Case {
+        const char* what;
+        size_t offset;
+        uint32_t value;
+        ImageStatus status;
+    } cases[] = {
+        {"run-length compressed rows", 30, 1, ImageOk},
+        {"an info header past the end", 14, 5000, ImagePaletteShort},
+        {"an info header size that wraps in 32 bits", 14, 0xFFFFFFF2, ImagePaletteShort},
+    };
+    for (const Case& c : cases) {
+        Bytes file = bmp;
+        Put32(&file, c.offset, c.value);
+        ImageStatus status = ReadBitmapFileColours(file.data(), file.size(), &colours);
+        if (status != c.status)
+            testkit::Fail(__FILE__, __LINE__, std::string(c.what) + ": " + DescribeImageStatus(status));
+        if (status == ImageOk) CHECK(matches(colours));
+    }
     // A table of fewer entries leaves the rest black instead of reading pixels as colours.
     Put32(&bmp, 46, 2);
     CHECK_EQ(int(ReadBitmapFileColours(bmp.data(), bmp.size(), &colours)), int(ImageOk));
@@ -349,6 +401,8 @@ TEST_CASE(OnlyPicturesWithATableOrAMarkedPaletteCarryTheirOwn)
     Bytes bmp24 = BitmapFile(PatternPicture(4, 4, 3, 1), nullptr);
     CHECK(CarriesOwnPalette(PictureBitmapFile, bmp8.data(), bmp8.size()));
     CHECK(!CarriesOwnPalette(PictureBitmapFile, bmp24.data(), bmp24.size()));
+    Put32(&bmp8, 30, 1);  // run-length compressed rows: refused as a picture, not as a palette
+    CHECK(CarriesOwnPalette(PictureBitmapFile, bmp8.data(), bmp8.size()));
     Bytes rid = RidFile(PatternPicture(4, 4, 1, 1));
     CHECK(!CarriesOwnPalette(PictureRaw, rid.data(), rid.size()));
 }
@@ -389,4 +443,56 @@ TEST_CASE(StaticColoursOfA256ColourDisplayTakeBothEndsOfThePalette)
     CHECK(entries[0][0] == 200 && entries[255][0] == 200 && entries[100][3] == 0);
     MergeStaticColours(entries, system, 4096, 21);
     CHECK(entries[9][0] == 9 && entries[10][0] == 200 && entries[245][3] == paletteReservedFlag);
+}
+
+namespace {
+
+// Rows of plain stretches and runs of every length up to 70, single bytes of 0xC0 or more and stretches of
+// several windows, so that stretches and runs end at every offset within a block and a window of the loops.
+TestPicture StretchPicture(int width, int height)
+{
+    TestPicture picture = {width, height, 1, Bytes(size_t(width) * height)};
+    unsigned state = unsigned(width);
+    size_t i = 0;
+    for (int segment = 0; i < picture.pixels.size(); ++segment) {
+        state = state * 1103515245u + 12345u;
+        size_t length = segment % 9 == 4 ? 150 + segment % 150 : segment % 71;
+        uint8_t value = uint8_t(state >> 16);
+        for (size_t k = 0; k < length && i < picture.pixels.size(); ++k, ++i)
+            picture.pixels[i] = segment % 3 ? uint8_t((value + k * 7) % 0xC0) : value;
+    }
+    return picture;
+}
+
+}  // namespace
+
+TEST_CASE(RunScansDecodeLikeTheReferenceUpToEveryEdge)
+{
+    for (int width : {1, 15, 129, 300}) {
+        Bytes file = PidRowCodedFile(StretchPicture(width, 40));
+        Bytes codes(file.begin() + 32, file.end());
+        // Whole lines, lines that end inside stretches and runs (a run past the line's end), and codes cut short.
+        for (size_t count : {size_t(width), size_t(width) + 9, size_t(width) * 3 - 1}) {
+            for (size_t drop = 0; drop <= codes.size() / 3; drop += 1 + drop % 37) {
+                size_t cut = codes.size() - drop;
+                std::string reference = LineRecord(ReferenceLine, codes.data(), cut, count);
+                CHECK(LineRecord(WordLine, codes.data(), cut, count) == reference);
+                CHECK(LineRecord(VectorLine, codes.data(), cut, count) == reference);
+            }
+        }
+        // Packed runs: the same picture whole, cut short, or read with rows that its codes cross.
+        TestPicture picture = StretchPicture(width, 40);
+        Bytes packed = PidPackedFile(picture, 0x41);
+        MemorySurface surface;
+        REQUIRE(DecodePictureToMemory(PicturePacked, packed.data(), packed.size(), &surface) == ImageOk);
+        CHECK(SamePixels(surface, picture));
+        for (size_t drop = 0; drop <= (packed.size() - 32) / 3; drop += 1 + drop % 41) {
+            size_t cut = packed.size() - drop;
+            for (int32_t rowWidth : {width, width + 1}) {
+                std::string word = PackedRecord(RunScanWord, packed.data() + 32, cut - 32, rowWidth, 40, 0x41);
+                CHECK(PackedRecord(RunScanVector, packed.data() + 32, cut - 32, rowWidth, 40, 0x41) == word);
+                CHECK(word.find("guard") == std::string::npos);
+            }
+        }
+    }
 }

@@ -25,9 +25,4 @@ std::string TableText(UINT id);
 // The same with every line feed preceded by a carriage return, as an edit field needs it.
 std::string TableTextWithBreaks(UINT id);
 
-// The controls' ids in the order the Tab key visits them, from the first.
-std::vector<int> TabOrder(HWND dialog);
-// The mnemonic letters used more than once among the dialog's controls (empty when none clash).
-std::string MnemonicClashes(HWND dialog);
-
 #endif
