@@ -204,5 +204,5 @@ case "${1:-}" in
         shift
         [ "${TR_I686_LANE:-}" = 1 ] || { say "i686 tests run only through '$0 ctest BUILD'"; exit 1; }
         exec "$here/wine-run.sh" "$@" ;;
-    *) sed -n '2,13p' "$0" | sed 's/^# \{0,1\}//'; exit 2 ;;
+    *) sed -n '2,14p' "$0" | sed 's/^# \{0,1\}//'; exit 2 ;;
 esac
