@@ -8,29 +8,7 @@ add_compile_definitions(WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0501 WINVER=0x0501)
 add_library(tr_core STATIC ${TR_WIN32_SOURCES})
 target_include_directories(tr_core PUBLIC ${TR_ROOT} ${TR_ROOT}/resources)
 target_compile_options(tr_core PRIVATE ${TR_WARNINGS})
-# The shell opens help files, web pages, previews and the set-up program, each at the player's request, so
-# the 64-bit build delay-loads shell32: start-up does not wait for it and the libraries it brings in. The
-# delay-load library comes before shell32, whose import library then adds nothing to the launcher. The
-# 32-bit build imports shell32 as usual: there GNU ld leaves the delay-load slot of the decorated
-# __imp__ShellExecuteA@24 empty (its thunk resolves to address 0), and the first ShellExecuteA call jumps
-# to address 0.
-set(TR_SHELL32_DELAY "")
-if(CMAKE_SIZEOF_VOID_P EQUAL 8)
-    file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/generated/shell32-delay.def CONTENT
-"LIBRARY shell32.dll
-EXPORTS
-ShellExecuteA
-")
-    set(TR_SHELL32_DELAY ${CMAKE_BINARY_DIR}/generated/libshell32_delay.a)
-    add_custom_command(OUTPUT ${TR_SHELL32_DELAY}
-                       COMMAND ${TR_TRIPLET}-dlltool --kill-at --input-def ${CMAKE_BINARY_DIR}/generated/shell32-delay.def
-                               --output-delaylib ${TR_SHELL32_DELAY}
-                       DEPENDS ${CMAKE_BINARY_DIR}/generated/shell32-delay.def VERBATIM)
-    add_custom_target(tr_shell32_delay DEPENDS ${TR_SHELL32_DELAY})
-    add_dependencies(tr_core tr_shell32_delay)
-endif()
-target_link_libraries(tr_core PUBLIC tr_portable comctl32 winmm shlwapi gdi32 user32 advapi32 ${TR_SHELL32_DELAY}
-                                     shell32 kernel32)
+target_link_libraries(tr_core PUBLIC tr_portable comctl32 winmm shlwapi gdi32 user32 advapi32 shell32 kernel32)
 
 # One resource script gathers every script in resources/, so each dialog keeps its own file.
 file(GLOB TR_RC_PARTS CONFIGURE_DEPENDS ${TR_ROOT}/resources/*.rc)
