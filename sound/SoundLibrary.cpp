@@ -15,12 +15,12 @@ bool Resolve(HMODULE module, const char* plainName, const char* decoratedName, F
 #if defined(__i386__) || defined(_M_IX86)
     if (!*call) *call = LookupProc<F>(module, decoratedName);
 #endif
-    return *call != NULL;
+    return *call != nullptr;
 }
 
 }  // namespace
 
-SoundLibrary::SoundLibrary() : module(NULL)
+SoundLibrary::SoundLibrary() : module(nullptr)
 {
     ClearCalls();
 }
@@ -32,15 +32,15 @@ SoundLibrary::~SoundLibrary()
 
 void SoundLibrary::ClearCalls()
 {
-    startup = NULL;
-    setPreference = NULL;
-    waveOutOpen = NULL;
-    enumerateProviders = NULL;
-    openProvider = NULL;
-    providerAttribute = NULL;
-    closeProvider = NULL;
-    waveOutClose = NULL;
-    shutdown = NULL;
+    startup = nullptr;
+    setPreference = nullptr;
+    waveOutOpen = nullptr;
+    enumerateProviders = nullptr;
+    openProvider = nullptr;
+    providerAttribute = nullptr;
+    closeProvider = nullptr;
+    waveOutClose = nullptr;
+    shutdown = nullptr;
 }
 
 BOOL SoundLibrary::Load()
@@ -66,6 +66,6 @@ BOOL SoundLibrary::Load()
 void SoundLibrary::Unload()
 {
     if (module) FreeLibrary(module);
-    module = NULL;
+    module = nullptr;
     ClearCalls();
 }
