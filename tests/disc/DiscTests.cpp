@@ -7,6 +7,7 @@
 #include "StartRecord.h"
 #include "TestFiles.h"
 #include "TestKit.h"
+#include "TestText.h"
 #include "TestRegistry.h"
 #include "launcher/GameDisc.h"
 #include "launcher/LauncherMain.h"
@@ -57,19 +58,12 @@ void OpenStoreWithHint(const char* hint)
     OpenTestStore();
 }
 
-std::string TableText(UINT id)
-{
-    char text[512];
-    LoadStringA(GetModuleHandleA(NULL), id, text, sizeof text);
-    return text;
-}
-
 // A step for a message box that must show string id, with the launcher's caption.
 DialogStep ExpectBox(UINT id)
 {
     return [id](HWND box) {
         CHECK(IsMessageBox(box));
-        CHECK_EQ(MessageBoxText(box), TableText(id));
+        CHECK_EQ(MessageBoxText(box), TableString(id));
         CHECK_EQ(WindowText(box), std::string("Tumbleridge"));
         EndWith(box, IDOK);
     };
@@ -84,14 +78,6 @@ void ExpectNothingLeft(const DialogDriver& driver)
 bool HasControl(HWND dialog, int id)
 {
     return GetDlgItem(dialog, id) != NULL;
-}
-
-// A list box's rows joined by "|", to compare them with one check.
-std::string Rows(HWND dialog, int id)
-{
-    std::string joined;
-    for (const std::string& row : ListRows(dialog, id)) joined += (joined.empty() ? "" : "|") + row;
-    return joined;
 }
 
 const std::string discMovies = "Tumbleridge Trailer|Harbour Flyover";
@@ -185,8 +171,8 @@ TEST_CASE(DiscInsertedLaterIsFoundByThePreviews)
 
     InsertDisc('G');
     driver.Then([](HWND dialog) {
-        CHECK_EQ(Rows(dialog, IDC_PREVIEW_MOVIES), discMovies);
-        CHECK_EQ(Rows(dialog, IDC_PREVIEW_DEMOS), discDemos);
+        CHECK_EQ(Joined(ListRows(dialog, IDC_PREVIEW_MOVIES)), discMovies);
+        CHECK_EQ(Joined(ListRows(dialog, IDC_PREVIEW_DEMOS)), discDemos);
         EndWith(dialog, IDCANCEL);
     });
     CHECK_EQ(ShowPreviews(GetModuleHandleA(NULL), NULL), 1);
@@ -208,8 +194,8 @@ TEST_CASE(PreviewsOfTheDiscListBothCataloguesAndStartADemo)
     driver.Then([&](HWND dialog) {
         CHECK(HasControl(dialog, IDC_PREVIEW_PLAY_MOVIE));
         CHECK(HasControl(dialog, IDC_PREVIEW_START_DEMO));
-        CHECK_EQ(Rows(dialog, IDC_PREVIEW_MOVIES), discMovies);
-        CHECK_EQ(Rows(dialog, IDC_PREVIEW_DEMOS), discDemos);
+        CHECK_EQ(Joined(ListRows(dialog, IDC_PREVIEW_MOVIES)), discMovies);
+        CHECK_EQ(Joined(ListRows(dialog, IDC_PREVIEW_DEMOS)), discDemos);
         CHECK(movieCatalogue != NULL && demoCatalogue != NULL);
         DoubleClickListRow(dialog, IDC_PREVIEW_DEMOS, 0);
         StartRecord started = WaitForStartRecord(record);
@@ -234,7 +220,7 @@ TEST_CASE(OnlyDemosCatalogueShowsTheDemosTemplate)
         CHECK(!HasControl(dialog, IDC_PREVIEW_MOVIES));
         CHECK(!HasControl(dialog, IDC_PREVIEW_PLAY_MOVIE));
         CHECK(HasControl(dialog, IDC_PREVIEW_START_DEMO));
-        CHECK_EQ(Rows(dialog, IDC_PREVIEW_DEMOS), discDemos);
+        CHECK_EQ(Joined(ListRows(dialog, IDC_PREVIEW_DEMOS)), discDemos);
         CHECK(movieCatalogue == NULL);
         EndWith(dialog, IDOK);
     });
@@ -253,7 +239,7 @@ TEST_CASE(OnlyMoviesCatalogueShowsTheMoviesTemplate)
         CHECK(!HasControl(dialog, IDC_PREVIEW_DEMOS));
         CHECK(!HasControl(dialog, IDC_PREVIEW_START_DEMO));
         CHECK(HasControl(dialog, IDC_PREVIEW_PLAY_MOVIE));
-        CHECK_EQ(Rows(dialog, IDC_PREVIEW_MOVIES), discMovies);
+        CHECK_EQ(Joined(ListRows(dialog, IDC_PREVIEW_MOVIES)), discMovies);
         EndWith(dialog, IDOK);
     });
     CHECK_EQ(ShowPreviews(GetModuleHandleA(NULL), NULL), 1);

@@ -4,6 +4,7 @@
 #include "DialogDriver.h"
 #include "DisplayTestSupport.h"
 #include "TestKit.h"
+#include "TestText.h"
 #include "display/DisplayCatalogue.h"
 #include "display/DisplayDialog.h"
 #include "display/SavedChoiceFile.h"
@@ -19,13 +20,6 @@ const char* const softRow = "Software Renderer (SOFT.REN)";
 const char* const filterRow = "Filter Test Renderer (FILTER.REN)";
 const char* const primaryRow = "Primary Display Driver (display)";
 const char* const accelRow = "3D Accelerator (accel)";
-
-std::string TableText(UINT id)
-{
-    char text[512];
-    LoadTableString(id, text, sizeof text);
-    return text;
-}
 
 std::string SelectedRow(HWND dialog, int id)
 {
@@ -62,13 +56,6 @@ std::string Chosen()
            (mode ? mode->text : "(none)");
 }
 
-std::string Joined(const std::vector<std::string>& rows)
-{
-    std::string joined;
-    for (const std::string& row : rows) joined += (joined.empty() ? "" : "|") + row;
-    return joined;
-}
-
 void ExpectDriverDone(const DialogDriver& driver)
 {
     CHECK_EQ(driver.PendingSteps(), size_t(0));
@@ -96,7 +83,7 @@ TEST_CASE(WarningDeclinedBuildsNothingAndIsShownAgain)
         DialogDriver driver;
         driver.Then([](HWND box) {
             CHECK(IsMessageBox(box));
-            CHECK_EQ(MessageBoxText(box), TableText(IDS_DISPLAY_WARNING));
+            CHECK_EQ(MessageBoxText(box), TableString(IDS_DISPLAY_WARNING));
             CHECK_EQ(WindowText(box), "Tumbleridge");
             CHECK(GetDlgItem(box, IDCANCEL) != NULL);
             EndWith(box, IDCANCEL);
@@ -109,7 +96,7 @@ TEST_CASE(WarningDeclinedBuildsNothingAndIsShownAgain)
     {
         DialogDriver driver;
         driver.Then([](HWND box) {
-            CHECK_EQ(MessageBoxText(box), TableText(IDS_DISPLAY_WARNING));
+            CHECK_EQ(MessageBoxText(box), TableString(IDS_DISPLAY_WARNING));
             EndWith(box, IDOK);
         });
         driver.Then([](HWND dialog) {
@@ -141,7 +128,7 @@ TEST_CASE(NoUsableRendererShowsString51EachTimeWithoutScanningAgain)
         driver.Then([](HWND box) { EndWith(box, IDOK); });
         driver.Then([](HWND box) {
             CHECK(IsMessageBox(box));
-            CHECK_EQ(MessageBoxText(box), TableText(IDS_NO_RENDERERS));
+            CHECK_EQ(MessageBoxText(box), TableString(IDS_NO_RENDERERS));
             CHECK(GetDlgItem(box, IDCANCEL) == NULL);
             EndWith(box, IDOK);
         });
@@ -154,7 +141,7 @@ TEST_CASE(NoUsableRendererShowsString51EachTimeWithoutScanningAgain)
     {
         DialogDriver driver;
         driver.Then([](HWND box) {
-            CHECK_EQ(MessageBoxText(box), TableText(IDS_NO_RENDERERS));
+            CHECK_EQ(MessageBoxText(box), TableString(IDS_NO_RENDERERS));
             EndWith(box, IDOK);
         });
         CHECK_EQ(OpenDisplayDialog(NULL), 0);

@@ -42,13 +42,6 @@ struct MainDialogRun {
     }
 };
 
-std::string TableString(UINT id)
-{
-    char text[512] = "";
-    LoadStringA(GetModuleHandleA(NULL), id, text, sizeof text);
-    return text;
-}
-
 RECT ClientRectOf(HWND dialog, int id)
 {
     RECT rect = {0, 0, 0, 0};

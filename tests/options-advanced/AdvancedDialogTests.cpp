@@ -73,7 +73,7 @@ TEST_CASE(TheWarningComesUntilItIsAcceptedAndTheDialogHasClosed)
         driver.Then([](HWND box) {
             CHECK(IsMessageBox(box));
             CHECK_EQ(WindowText(box), "Advanced Options");
-            CHECK_EQ(MessageBoxText(box), TableText(IDS_ADVANCED_WARNING));
+            CHECK_EQ(MessageBoxText(box), TableString(IDS_ADVANCED_WARNING));
             CHECK(GetDlgItem(box, IDOK) != NULL);
             CHECK(GetDlgItem(box, IDCANCEL) != NULL);
             EndWith(box, IDCANCEL);

@@ -87,11 +87,19 @@ std::string ControlText(HWND dialog, int id)
 {
     HWND control = GetDlgItem(dialog, id);
     if (!control) return "(no control)";
-    int length = GetWindowTextLengthA(control);
+    // Asked of the control itself: GetWindowText does not ask a control of another process.
+    LRESULT length = SendMessageA(control, WM_GETTEXTLENGTH, 0, 0);
     std::string text(static_cast<size_t>(length) + 1, '\0');
-    GetWindowTextA(control, &text[0], length + 1);
+    length = SendMessageA(control, WM_GETTEXT, static_cast<WPARAM>(length) + 1, reinterpret_cast<LPARAM>(&text[0]));
     text.resize(static_cast<size_t>(length));
     return text;
+}
+
+std::string TableString(UINT id)
+{
+    char text[4096];
+    int length = LoadStringA(GetModuleHandleA(NULL), id, text, sizeof text);
+    return std::string(text, length > 0 ? static_cast<size_t>(length) : 0);
 }
 
 bool IsMessageBox(HWND window) { return GetDlgItem(window, 0xFFFF) != NULL; }

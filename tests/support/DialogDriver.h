@@ -40,7 +40,9 @@ private:
 
 // Helpers for steps.
 std::string WindowText(HWND window);
-std::string ControlText(HWND dialog, int id);
+std::string ControlText(HWND dialog, int id);  // also of another process's dialog
+// A string of the launcher's string table (linked into every Windows test program); "" when it has none.
+std::string TableString(UINT id);
 std::string MessageBoxText(HWND box);      // the text of a standard message box
 bool IsMessageBox(HWND window);            // has the static text control 0xFFFF
 void ClickButton(HWND dialog, int id);     // a click, as the player makes it (BM_CLICK, synchronous)
