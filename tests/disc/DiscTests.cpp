@@ -69,12 +69,6 @@ DialogStep ExpectBox(UINT id)
     };
 }
 
-void ExpectNothingLeft(const DialogDriver& driver)
-{
-    CHECK_EQ(driver.PendingSteps(), static_cast<size_t>(0));
-    CHECK(driver.Unexpected().empty());
-}
-
 bool HasControl(HWND dialog, int id)
 {
     return GetDlgItem(dialog, id) != NULL;
@@ -155,7 +149,7 @@ TEST_CASE(FoundDiscIsKeptAfterItIsRemoved)
     DialogDriver driver;
     driver.Then(ExpectBox(IDS_NO_PREVIEWS));
     CHECK_EQ(ShowPreviews(GetModuleHandleA(NULL), NULL), 0);
-    ExpectNothingLeft(driver);
+    CHECK_EQ(driver.Leftovers(), "");
     CloseTestStore();
 }
 
@@ -176,7 +170,7 @@ TEST_CASE(DiscInsertedLaterIsFoundByThePreviews)
         EndWith(dialog, IDCANCEL);
     });
     CHECK_EQ(ShowPreviews(GetModuleHandleA(NULL), NULL), 1);
-    ExpectNothingLeft(driver);
+    CHECK_EQ(driver.Leftovers(), "");
     CHECK_EQ(FindGameDisc(), 'G');
     CloseTestStore();
 }
@@ -204,7 +198,7 @@ TEST_CASE(PreviewsOfTheDiscListBothCataloguesAndStartADemo)
         EndWith(dialog, IDOK);
     });
     CHECK_EQ(ShowPreviews(GetModuleHandleA(NULL), NULL), 1);
-    ExpectNothingLeft(driver);
+    CHECK_EQ(driver.Leftovers(), "");
     CHECK(movieCatalogue == NULL);
     CHECK(demoCatalogue == NULL);
     CloseTestStore();
@@ -225,7 +219,7 @@ TEST_CASE(OnlyDemosCatalogueShowsTheDemosTemplate)
         EndWith(dialog, IDOK);
     });
     CHECK_EQ(ShowPreviews(GetModuleHandleA(NULL), NULL), 1);
-    ExpectNothingLeft(driver);
+    CHECK_EQ(driver.Leftovers(), "");
     CloseTestStore();
 }
 
@@ -243,11 +237,11 @@ TEST_CASE(OnlyMoviesCatalogueShowsTheMoviesTemplate)
         EndWith(dialog, IDOK);
     });
     CHECK_EQ(ShowPreviews(GetModuleHandleA(NULL), NULL), 1);
-    ExpectNothingLeft(driver);
+    CHECK_EQ(driver.Leftovers(), "");
     CloseTestStore();
 }
 
-TEST_CASE(CataloguesWithoutSectionsShowString11)
+TEST_CASE(CataloguesWithoutSectionsSayThereAreNoPreviews)
 {
     RequireDrive('D', DRIVE_CDROM);
     std::string disc = DriveFolder('D');
@@ -257,7 +251,7 @@ TEST_CASE(CataloguesWithoutSectionsShowString11)
     DialogDriver driver;
     driver.Then(ExpectBox(IDS_NO_PREVIEWS));
     CHECK_EQ(ShowPreviews(GetModuleHandleA(NULL), NULL), 0);
-    ExpectNothingLeft(driver);
+    CHECK_EQ(driver.Leftovers(), "");
     CHECK(movieCatalogue == NULL && demoCatalogue == NULL);
     CloseTestStore();
 }
@@ -289,7 +283,7 @@ void ExpectSetupRefused()
     driver.Then(ExpectBox(IDS_SETUP_FAILED));
     EndMainDialogWith(driver, MainResultQuit);  // the main dialog came back
     CHECK_EQ(RunLauncher(), 1);
-    ExpectNothingLeft(driver);
+    CHECK_EQ(driver.Leftovers(), "");
     CHECK_EQ(driver.Seen().size(), static_cast<size_t>(3));
     CHECK(!FileExists(record));
 }
@@ -304,7 +298,7 @@ TEST_CASE(SetupStartsFromTheDiscRootAndTheLauncherEnds)
     DialogDriver driver;
     EndMainDialogWith(driver, MainResultSetup);
     CHECK_EQ(RunLauncher(), 1);
-    ExpectNothingLeft(driver);
+    CHECK_EQ(driver.Leftovers(), "");
     CHECK_EQ(driver.Seen().size(), static_cast<size_t>(1));  // the main dialog did not come back
     CHECK_EQ(std::string(discRoot), std::string("E:\\"));
 
@@ -322,7 +316,7 @@ TEST_CASE(DiscWithoutSetupProgramShowsString4AndTheMainDialogAgain)
     CHECK_EQ(std::string(discRoot), std::string("E:\\"));
 }
 
-TEST_CASE(SetupWithoutDiscShowsString4AndTheMainDialogAgain)
+TEST_CASE(SetupWithoutDiscIsRefusedAndTheMainDialogComesBack)
 {
     // No disc: a bare SETUP.EXE is looked for beside the launcher and in the game folder, and is not there.
     RequireDrive('G', DRIVE_CDROM);
@@ -368,7 +362,7 @@ TEST_CASE(RefusedTargetShowsItsErrorStringOnly)
     DialogDriver driver;
     driver.Then(ExpectBox(IDS_HELP_FAILED));
     CHECK(!OpenTableTarget(NULL, IDS_HELP_FILE, IDS_HELP_FAILED));
-    ExpectNothingLeft(driver);
+    CHECK_EQ(driver.Leftovers(), "");
     CHECK(!OpenTableTarget(NULL, IDS_HELP_FILE, 0));  // no error string: no box
     CHECK_EQ(driver.Seen().size(), static_cast<size_t>(1));
     CloseTestStore();

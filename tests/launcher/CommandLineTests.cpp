@@ -97,37 +97,37 @@ TEST_CASE(EngineCommandLineNeverExceeds1023Characters)
     CHECK_EQ(Compose("A", Folder{{"tumbleridge2.rez"}}, fixed.size() + 1), fixed);
 }
 
-TEST_CASE(ProgramCommandJoinsFolderAndFileWithOneBackslash)
+TEST_CASE(ProgramCommandAndEnginePathJoinFolderAndFileWithOneBackslash)
 {
+    typedef bool (*Compose)(const char* folder, const char* file, char* output, size_t capacity);
+    struct Join {
+        Compose compose;
+        const char* folder;
+        const char* file;
+        const char* joined;
+    } joins[] = {
+        {ComposeProgramCommand, "D:\\", "SETUP.EXE", "D:\\SETUP.EXE"},
+        {ComposeProgramCommand, "D:\\games", "SETUP.EXE", "D:\\games\\SETUP.EXE"},
+        {ComposeProgramCommand, "", "SETUP.EXE", "SETUP.EXE"},
+        {ComposeProgramCommand, NULL, "SETUP.EXE", "SETUP.EXE"},
+        {ComposeEnginePath, "C:\\", "STRATHEX.EXE", "C:\\STRATHEX.EXE"},
+        {ComposeEnginePath, "C:\\Games\\Tumbleridge", "STRATHEX.EXE", "C:\\Games\\Tumbleridge\\STRATHEX.EXE"},
+        {ComposeEnginePath, "", "STRATHEX.EXE", "STRATHEX.EXE"},
+    };
     char output[programCommandCapacity];
-    CHECK(ComposeProgramCommand("D:\\", "SETUP.EXE", output, sizeof output));
-    CHECK_EQ(output, "D:\\SETUP.EXE");
-    CHECK(ComposeProgramCommand("D:\\games", "SETUP.EXE", output, sizeof output));
-    CHECK_EQ(output, "D:\\games\\SETUP.EXE");
-    CHECK(ComposeProgramCommand("", "SETUP.EXE", output, sizeof output));
-    CHECK_EQ(output, "SETUP.EXE");
-    CHECK(ComposeProgramCommand(NULL, "SETUP.EXE", output, sizeof output));
-    CHECK_EQ(output, "SETUP.EXE");
+    for (const Join& join : joins) {
+        CHECK(join.compose(join.folder, join.file, output, sizeof output));
+        CHECK_EQ(output, join.joined);
+    }
+    CHECK_EQ(FileNamePart("C:\\Games\\Tumbleridge.exe"), "Tumbleridge.exe");
+    CHECK_EQ(FileNamePart("Tumbleridge.exe"), "Tumbleridge.exe");
 
-    std::string folder(246, 'f');   // 246 + "\" + "SETUP.EXE" = 256 characters: one too many
+    std::string folder(246, 'f');  // 246 + "\" + "SETUP.EXE" = 256 characters: one too many
     CHECK(!ComposeProgramCommand(folder.c_str(), "SETUP.EXE", output, sizeof output));
     CHECK_EQ(output, "");
     folder.resize(245);
     CHECK(ComposeProgramCommand(folder.c_str(), "SETUP.EXE", output, sizeof output));
     CHECK_EQ(std::strlen(output), 255u);
-}
-
-TEST_CASE(EnginePathAddsABackslashOnlyAfterLongerFolders)
-{
-    char output[260];
-    CHECK(ComposeEnginePath("C:\\", "STRATHEX.EXE", output, sizeof output));
-    CHECK_EQ(output, "C:\\STRATHEX.EXE");
-    CHECK(ComposeEnginePath("C:\\Games\\Tumbleridge", "STRATHEX.EXE", output, sizeof output));
-    CHECK_EQ(output, "C:\\Games\\Tumbleridge\\STRATHEX.EXE");
-    CHECK(ComposeEnginePath("", "STRATHEX.EXE", output, sizeof output));
-    CHECK_EQ(output, "STRATHEX.EXE");
-    CHECK_EQ(FileNamePart("C:\\Games\\Tumbleridge.exe"), "Tumbleridge.exe");
-    CHECK_EQ(FileNamePart("Tumbleridge.exe"), "Tumbleridge.exe");
 }
 
 namespace {

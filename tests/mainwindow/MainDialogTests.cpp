@@ -35,11 +35,6 @@ struct MainDialogRun {
         CloseTestStore();
     }
     INT_PTR Show() { return DialogBoxParamA(GetModuleHandleA(NULL), "GAME", NULL, MainDialogProc, 0); }
-    void CheckAllStepsRan()
-    {
-        CHECK_EQ(driver.PendingSteps(), size_t(0));
-        CHECK(driver.Unexpected().empty());
-    }
 };
 
 RECT ClientRectOf(HWND dialog, int id)
@@ -122,7 +117,7 @@ TEST_CASE(OpeningGivesTitleIconPictureZonesAndFocusOnLaunch)
         EndWith(dialog, IDCANCEL);
     });
     CHECK_EQ(run.Show(), INT_PTR(MainResultQuit));
-    run.CheckAllStepsRan();
+    CHECK_EQ(run.driver.Leftovers(), "");
 }
 
 TEST_CASE(ThePictureIsDrawnIntoItsFrameInThePalettesColours)
@@ -159,7 +154,7 @@ TEST_CASE(ThePictureIsDrawnIntoItsFrameInThePalettesColours)
     run.Show();
     CHECK_EQ(checked, 165);
     CHECK_EQ(wrong, 0);
-    run.CheckAllStepsRan();
+    CHECK_EQ(run.driver.Leftovers(), "");
 }
 
 TEST_CASE(CommandsEndTheDialogWithTheirCodesAndOtherNotificationsAreIgnored)
@@ -178,7 +173,7 @@ TEST_CASE(CommandsEndTheDialogWithTheirCodesAndOtherNotificationsAreIgnored)
         int command = c.command;
         run.driver.Then([command](HWND dialog) { PostCommand(dialog, command); });
         CHECK_EQ(run.Show(), c.result);
-        run.CheckAllStepsRan();
+        CHECK_EQ(run.driver.Leftovers(), "");
     }
 
     MainDialogRun run;
@@ -195,7 +190,7 @@ TEST_CASE(CommandsEndTheDialogWithTheirCodesAndOtherNotificationsAreIgnored)
     // Alt+S presses Set-up through its mnemonic.
     run.driver.Then([](HWND dialog) { PostMessageA(GetFocus(), WM_SYSCHAR, 's', 1 << 29); });
     CHECK_EQ(run.Show(), INT_PTR(MainResultSetup));
-    run.CheckAllStepsRan();
+    CHECK_EQ(run.driver.Leftovers(), "");
 }
 
 TEST_CASE(LinkZonesShowTheHandTheClickAndTheArrowBordersIncluded)
@@ -229,10 +224,10 @@ TEST_CASE(LinkZonesShowTheHandTheClickAndTheArrowBordersIncluded)
         EndWith(dialog, IDCANCEL);
     });
     run.Show();
-    run.CheckAllStepsRan();
+    CHECK_EQ(run.driver.Leftovers(), "");
 }
 
-TEST_CASE(HelpWithoutItsFileShowsString12OverTheDialog)
+TEST_CASE(HelpWithoutItsFileSaysSoOverTheDialog)
 {
     MainDialogRun run;
     std::string expected = TableString(IDS_HELP_FAILED);
@@ -248,7 +243,7 @@ TEST_CASE(HelpWithoutItsFileShowsString12OverTheDialog)
         EndWith(box, IDOK);
     });
     CHECK_EQ(run.Show(), INT_PTR(MainResultQuit));
-    run.CheckAllStepsRan();
+    CHECK_EQ(run.driver.Leftovers(), "");
 }
 
 TEST_CASE(ThePaletteFallsBackToCommonNamesButThePictureDoesNot)
@@ -266,7 +261,7 @@ TEST_CASE(ThePaletteFallsBackToCommonNamesButThePictureDoesNot)
         EndWith(dialog, IDCANCEL);
     });
     CHECK_EQ(run.Show(), INT_PTR(MainResultQuit));
-    run.CheckAllStepsRan();
+    CHECK_EQ(run.driver.Leftovers(), "");
 }
 
 TEST_CASE(EachShowingFreesThePreviousPictureSetAndShutdownFreesTheLast)
@@ -296,5 +291,5 @@ TEST_CASE(EachShowingFreesThePreviousPictureSetAndShutdownFreesTheLast)
     CHECK(pictureSet == NULL && mainPicture == NULL && mainPalette == NULL);
     CHECK(GetObjectType(second) == 0);
     DestroyPictureSet();
-    run.CheckAllStepsRan();
+    CHECK_EQ(run.driver.Leftovers(), "");
 }

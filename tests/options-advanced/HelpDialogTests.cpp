@@ -24,8 +24,7 @@ void RunHelp(ShowHelp show, DialogStep step)
     DialogDriver driver;
     driver.Then(step);
     show(NULL);
-    CHECK_EQ(driver.PendingSteps(), 0u);
-    CHECK(driver.Unexpected().empty());
+    CHECK_EQ(driver.Leftovers(), "");
 }
 
 std::string HelpText(HWND dialog)

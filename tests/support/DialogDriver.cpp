@@ -31,6 +31,14 @@ void DialogDriver::Then(DialogStep step) { steps.push_back(step); }
 
 size_t DialogDriver::PendingSteps() const { return steps.size() - nextStep; }
 
+std::string DialogDriver::Leftovers() const
+{
+    std::string left;
+    if (PendingSteps() != 0) left = std::to_string(PendingSteps()) + " steps not run";
+    for (const std::string& caption : unexpected) left += (left.empty() ? "" : "; ") + ("no step for " + caption);
+    return left;
+}
+
 LRESULT CALLBACK DialogDriver::HookProc(int code, WPARAM wParam, LPARAM lParam)
 {
     DialogDriver* self = activeDriver;

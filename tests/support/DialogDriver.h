@@ -22,6 +22,8 @@ public:
     // Steps not used yet; dialogs that appeared with no step left (they were cancelled).
     size_t PendingSteps() const;
     const std::vector<std::string>& Unexpected() const { return unexpected; }
+    // "" when every step ran and no dialog came without one; else what is left, for a check to show.
+    std::string Leftovers() const;
     // Captions of every dialog and box seen, in order.
     const std::vector<std::string>& Seen() const { return seen; }
 
