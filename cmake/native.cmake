@@ -14,9 +14,10 @@ endif()
 
 # A fuzz target over portable code: built only with TR_FUZZ; the test command runs each briefly. Its seeds
 # are the files in fuzz-seeds/<name>/ beside the fragment that declares it (tests/<area>/fuzz-seeds/<name>/),
-# which scripts/fuzz.sh starts its longer runs from as well.
+# which scripts/fuzz.sh starts its longer runs from as well. With TR_SEED_REPLAY (the 32-bit tree) the seeds
+# are fed once through the target's entry function instead.
 function(tr_fuzz_target name)
-    if(NOT TR_FUZZ)
+    if(NOT TR_FUZZ AND NOT TR_SEED_REPLAY)
         return()
     endif()
     cmake_parse_arguments(F "" "RUNS" "SOURCES" ${ARGN})
@@ -24,6 +25,10 @@ function(tr_fuzz_target name)
     file(GLOB seed_files ${seeds}/*)
     if(NOT seed_files)
         message(FATAL_ERROR "fuzz target ${name} has no seeds in ${seeds}")
+    endif()
+    if(TR_SEED_REPLAY)
+        tr_seed_replay(${name} ${seeds} ${F_SOURCES})
+        return()
     endif()
     add_executable(${name} ${F_SOURCES})
     target_link_libraries(${name} PRIVATE tr_portable)
@@ -36,4 +41,13 @@ function(tr_fuzz_target name)
     set(work ${CMAKE_BINARY_DIR}/fuzz-corpus/${name})
     add_test(NAME fuzz.${name} COMMAND bash -c "rm -rf '${work}' && mkdir -p '${work}' && cp -r '${seeds}/.' '${work}/' && exec \"$0\" -runs=${F_RUNS} -seed=1 '${work}'" $<TARGET_FILE:${name}>)
     set_tests_properties(fuzz.${name} PROPERTIES LABELS fuzz TIMEOUT 300)
+endfunction()
+
+# Where libFuzzer does not run (the 32-bit tree): the target's entry function fed every seed file once.
+function(tr_seed_replay name corpus)
+    add_executable(${name}_seeds ${ARGN} ${TR_ROOT}/tests/support/SeedReplay.cpp)
+    target_link_libraries(${name}_seeds PRIVATE tr_portable)
+    target_include_directories(${name}_seeds PRIVATE ${TR_ROOT} ${TR_ROOT}/tests/support)
+    add_test(NAME seeds.${name} COMMAND ${name}_seeds ${corpus})
+    set_tests_properties(seeds.${name} PROPERTIES LABELS native TIMEOUT 300)
 endfunction()

@@ -12,11 +12,14 @@
 
 namespace {
 
-// A record's text up to its NUL, never beyond its field, even when the plug-in left no NUL there.
+// A record's text up to its NUL, and never more than 127 characters: a field that the plug-in left without
+// its NUL keeps what a terminated field can hold. That is also what "autoexec.cfg" keeps of a saved
+// cardDesc, so a device chosen and written back is found again when the script is read.
 std::string FieldText(const char (&field)[modeRecordTextSize])
 {
-    const void* end = std::memchr(field, '\0', modeRecordTextSize);
-    std::size_t length = end ? static_cast<std::size_t>(static_cast<const char*>(end) - field) : modeRecordTextSize;
+    const std::size_t longest = modeRecordTextSize - 1;
+    const void* end = std::memchr(field, '\0', longest);
+    std::size_t length = end ? static_cast<std::size_t>(static_cast<const char*>(end) - field) : longest;
     return std::string(field, length);
 }
 

@@ -79,16 +79,96 @@ bool ReadSavedChoiceLine(SavedChoice* choice, const char* line)
     return true;
 }
 
+namespace {
+
+// Cuts bytes into the lines that a file opened as text hands to a line reader of 512 bytes: "\r\n" arrives
+// as "\n", the end-of-text mark Ctrl-Z ends the text, and a line longer than 511 characters comes in
+// pieces. Each line goes to ReadSavedChoiceLine until all six keys were seen.
+class SavedChoiceText {
+public:
+    explicit SavedChoiceText(SavedChoice* choice_) : choice(choice_), length(0), pendingReturn(false), over(false) {}
+
+    // False once reading is over.
+    bool Feed(const char* bytes, std::size_t count)
+    {
+        for (std::size_t i = 0; i < count && !over; ++i) {
+            char c = bytes[i];
+            if (pendingReturn) {
+                pendingReturn = false;
+                if (c == '\n') {
+                    Append('\n');
+                    continue;
+                }
+                Append('\r');
+                if (over) break;
+            }
+            if (c == endOfText) {
+                Finish();
+                over = true;
+            } else if (c == '\r') {
+                pendingReturn = true;
+            } else {
+                Append(c);
+            }
+        }
+        return !over;
+    }
+
+    // The last line, when the text does not end with a line feed.
+    void Finish()
+    {
+        if (pendingReturn && !over) Append('\r');
+        pendingReturn = false;
+        if (length > 0 && !over) HandLine();
+    }
+
+private:
+    static const char endOfText = 0x1A;
+
+    void Append(char c)
+    {
+        line[length++] = c;
+        if (c == '\n' || length == static_cast<std::size_t>(savedChoiceLineCapacity - 1)) HandLine();
+    }
+
+    void HandLine()
+    {
+        line[length] = '\0';
+        length = 0;
+        ReadSavedChoiceLine(choice, line);
+        if (choice->seenCount == SavedChoiceKeyCount) over = true;
+    }
+
+    SavedChoice* choice;
+    char line[savedChoiceLineCapacity];
+    std::size_t length;
+    bool pendingReturn;
+    bool over;
+};
+
+}  // namespace
+
+void ReadSavedChoiceText(const std::string& text, SavedChoice* choice)
+{
+    if (!choice) return;
+    *choice = SavedChoice();
+    SavedChoiceText reader(choice);
+    reader.Feed(text.data(), text.size());
+    reader.Finish();
+}
+
 bool ReadSavedChoiceFile(const char* fileName, SavedChoice* choice)
 {
     if (!fileName || !choice) return false;
-    std::FILE* file = std::fopen(fileName, "r");
+    std::FILE* file = std::fopen(fileName, "rb");
     if (!file) return false;
     *choice = SavedChoice();
-    char line[savedChoiceLineCapacity];
-    while (choice->seenCount < SavedChoiceKeyCount && std::fgets(line, sizeof line, file)) {
-        ReadSavedChoiceLine(choice, line);
+    SavedChoiceText reader(choice);
+    char bytes[4096];
+    std::size_t got = 0;
+    while ((got = std::fread(bytes, 1, sizeof bytes, file)) > 0 && reader.Feed(bytes, got)) {
     }
+    reader.Finish();
     std::fclose(file);
     return true;
 }
@@ -169,6 +249,17 @@ bool WritableValue(const std::string& value)
     return value.find_first_of(std::string("\r\n\0", 3)) == std::string::npos;
 }
 
+// Whether the script gives back exactly this choice when it is read as the reader reads it.
+bool ReadsBackAs(const std::string& script, const DisplayChoice& choice)
+{
+    SavedChoice read;
+    ReadSavedChoiceText(script, &read);
+    return read.seen[KeyRenderDll] && choice.renderDll == read.values[KeyRenderDll] && read.seen[KeyCardDesc] &&
+           choice.cardDesc == read.values[KeyCardDesc] && DecimalValue(read.values[KeyScreenWidth]) == choice.width &&
+           DecimalValue(read.values[KeyScreenHeight]) == choice.height &&
+           DecimalValue(read.values[KeyBitDepth]) == choice.bitDepth;
+}
+
 }  // namespace
 
 bool ComposeSavedChoice(const std::string& original, const DisplayChoice& choice, std::string* composed)
@@ -211,6 +302,8 @@ bool ComposeSavedChoice(const std::string& original, const DisplayChoice& choice
     for (int key = 0; key < writtenKeyCount; ++key) {
         if (!written[key]) result += "\"" + std::string(writtenKeys[key]) + "\" \"" + values[key] + "\"" + lineEnd;
     }
+    // One rule for what is written: it must read back as the choice, or nothing is written at all.
+    if (!ReadsBackAs(result, choice)) return false;
     *composed = result;
     return true;
 }

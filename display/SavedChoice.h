@@ -38,7 +38,10 @@ struct SavedChoice {
 
 // Handles one line (or piece of a line). Answers false when it matched no key.
 bool ReadSavedChoiceLine(SavedChoice* choice, const char* line);
-// Reads a whole file, stopping once all six keys were seen. False when it cannot be opened.
+// Reads a whole script as a text file reads: "\r\n" as "\n", Ctrl-Z ends it, lines of more than 511
+// characters in pieces, each piece a line of its own; reading stops once all six keys were seen.
+void ReadSavedChoiceText(const std::string& text, SavedChoice* choice);
+// The same over a file. False when it cannot be opened.
 bool ReadSavedChoiceFile(const char* fileName, SavedChoice* choice);
 // Moves the choice into the catalogue: renderer by exact file name, then device, then mode.
 void ApplySavedChoice(DisplayCatalogue* catalogue, const SavedChoice& choice);
@@ -65,7 +68,10 @@ bool CurrentDisplayChoice(const DisplayCatalogue& catalogue, DisplayChoice* choi
 // "BitDepth" replaced by `"Key" "Value"` lines (each keeping its own line end), missing keys appended,
 // and every other byte kept. A line counts as a key's line when, after optional blanks and one optional
 // double quote, it holds exactly that key (any letter case) followed by a quote, blank, line end or
-// nothing. False, and no text, when a value cannot be written as one line (it holds a line break or NUL).
+// nothing. False, and no text, when a value cannot be written as one line (it holds a line break or NUL),
+// or when the script would not read back as this choice: a value that begins with a blank or a double
+// quote, ends with a double quote, is longer than the reader keeps or holds Ctrl-Z, or another line of
+// the script that the reader would take in its place.
 bool ComposeSavedChoice(const std::string& original, const DisplayChoice& choice, std::string* composed);
 
 #endif

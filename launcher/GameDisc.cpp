@@ -69,6 +69,8 @@ BOOL FileExistsIn(const char* folder, const char* file)
     if (!folder || !file || file[0] == '\0') return FALSE;
     if (folder[0] == '\0') return PathExists(file);
     char path[256];
+    // A folder longer than the buffer is refused, not cut: a cut folder is some other folder.
+    if (std::strlen(folder) >= sizeof path) return FALSE;
     lstrcpynA(path, folder, sizeof path);
     size_t length = std::strlen(path);
     if (length > 0 && path[length - 1] == '\\') path[length - 1] = '\0';

@@ -2,7 +2,7 @@
 #include "mainwindow/DibImage.h"
 
 #include <cstring>
-#include <vector>
+#include <new>
 
 #include "mainwindow/ImageFiles.h"
 
@@ -87,7 +87,12 @@ BOOL DibImage::CreateSurface(HDC dc, int surfaceWidth, int heightGiven, int dept
         return FALSE;
     }
     bits = static_cast<uint8_t*>(memory);
-    rowOffsets = new int32_t[size_t(layout.height)];
+    rowOffsets = new (std::nothrow) int32_t[size_t(layout.height)];
+    if (!rowOffsets) {
+        status = ImageNoSurface;
+        Release();
+        return FALSE;
+    }
     FillRowOffsets(layout, rowOffsets);
     width = layout.width;
     height = layout.height;
@@ -177,7 +182,7 @@ BOOL DibImage::ReadBitmapFile(const char* name, HDC dc)
 // PCX, ".RID" and ".PID": one read of the whole file, decoded from memory.
 BOOL DibImage::ReadCodedFile(PictureFormat format, const char* name, HDC dc)
 {
-    std::vector<uint8_t> bytes;
+    HeapArray<uint8_t> bytes;
     if (!ReadWholeFile(name, &bytes)) return FALSE;
     SurfaceRequest request = {this, dc};
     status = DecodePictureBytes(format, bytes.data(), bytes.size(), MakeSurface, &request);

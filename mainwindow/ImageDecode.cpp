@@ -54,8 +54,9 @@ ImageStatus ReadInfoHeader(const uint8_t* info, size_t available, PictureHeader*
     header->width = ReadSigned32(info + 4);
     header->heightGiven = ReadSigned32(info + 8);
     header->bitDepth = Read16(info + 14);
-    if (Read32(info + 16) != 0) return ImageCompressed;
+    // The colour table is readable whatever the rows are stored like: a compressed bitmap is still a palette.
     *tableEntries = ColourTableEntries(uint32_t(header->bitDepth), Read32(info + 32));
+    if (Read32(info + 16) != 0) return ImageCompressed;
     return ImageOk;
 }
 
@@ -143,8 +144,9 @@ bool MakeMemorySurface(void* owner, const SurfaceLayout& layout, RowTarget* targ
 {
     MemorySurface* surface = static_cast<MemorySurface*>(owner);
     surface->layout = layout;
-    surface->bits.assign(size_t(layout.rowBytes) * size_t(layout.height), 0);
-    surface->rowOffsets.resize(size_t(layout.height));
+    if (!surface->bits.Allocate(size_t(layout.rowBytes) * size_t(layout.height)) ||
+        !surface->rowOffsets.Allocate(size_t(layout.height)))
+        return false;
     FillRowOffsets(layout, surface->rowOffsets.data());
     target->bits = surface->bits.data();
     target->rowOffsets = surface->rowOffsets.data();
@@ -327,7 +329,8 @@ ImageStatus DecodePcxRows(const uint8_t* bytes, size_t size, const PictureHeader
     if (header.planes * 8 != layout.bitDepth || header.planeBytes < layout.width) return ImageBadDepth;
     size_t lineBytes = size_t(header.planes) * size_t(header.planeBytes);
     bool direct = header.planes == 1 && header.planeBytes == layout.width;
-    std::vector<uint8_t> line(direct ? 0 : lineBytes);
+    HeapArray<uint8_t> line;
+    if (!direct && !line.Allocate(lineBytes)) return ImageNoSurface;
     size_t pos = pcxHeaderBytes;
     for (int32_t r = 0; r < layout.height; ++r) {
         uint8_t* row = target.bits + target.rowOffsets[r];
@@ -439,12 +442,13 @@ ImageStatus ReadBitmapFileColours(const uint8_t* bytes, size_t size, PaletteColo
     ImageStatus status = ReadInfoHeader(bytes + bitmapFileHeaderBytes, size - bitmapFileHeaderBytes, &header, &entries);
     if (status != ImageOk && status != ImageCompressed) return status;
     if (entries == 0) return ImageNoPalette;
-    size_t table = bitmapFileHeaderBytes + Read32(bytes + bitmapFileHeaderBytes);
+    // In 64 bits: a header size near 4 GiB must not wrap round to the start of the file in a 32-bit build.
+    uint64_t table = bitmapFileHeaderBytes + uint64_t(Read32(bytes + bitmapFileHeaderBytes));
     if (table > size || (size - table) / 4 < entries) return ImagePaletteShort;
     // Entries are (blue, green, red, reserved); a table of fewer than 256 leaves the rest black.
     std::memset(colours->entries, 0, sizeof colours->entries);
     for (uint32_t i = 0; i < entries; ++i) {
-        const uint8_t* quad = bytes + table + i * 4;
+        const uint8_t* quad = bytes + size_t(table) + i * 4;
         colours->entries[i][0] = quad[2];
         colours->entries[i][1] = quad[1];
         colours->entries[i][2] = quad[0];
@@ -493,7 +497,8 @@ bool CarriesOwnPalette(PictureFormat format, const uint8_t* bytes, size_t size)
     PictureHeader header;
     if (format == PictureBitmapFile) {
         PaletteColours colours;
-        return ReadBitmapFileHeader(bytes, size, &header) == ImageOk && header.bitDepth == 8 &&
+        ImageStatus status = ReadBitmapFileHeader(bytes, size, &header);
+        return (status == ImageOk || status == ImageCompressed) && header.bitDepth == 8 &&
                ReadBitmapFileColours(bytes, size, &colours) == ImageOk;
     }
     if (format == PicturePcx) {

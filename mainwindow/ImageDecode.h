@@ -5,7 +5,8 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
+
+#include "mainwindow/HeapArray.h"
 
 // How a name is read, chosen by its extension (from the last "."; letter case ignored).
 enum PictureFormat { PictureBitmapFile, PicturePcx, PictureRaw, PicturePacked, PictureResource };
@@ -97,11 +98,12 @@ typedef bool (*SurfaceMaker)(void* owner, const SurfaceLayout& layout, RowTarget
 // Reads the header of a picture file, makes the surface through make and decodes into it.
 ImageStatus DecodePictureBytes(PictureFormat format, const uint8_t* bytes, size_t size, SurfaceMaker make, void* owner);
 
-// A surface in plain memory, for the tool, the tests and the fuzz targets.
+// A surface in plain memory, for the tool, the tests and the fuzz targets; memory that cannot be had makes
+// the decode fail with ImageNoSurface.
 struct MemorySurface {
     SurfaceLayout layout;
-    std::vector<uint8_t> bits;
-    std::vector<int32_t> rowOffsets;
+    HeapArray<uint8_t> bits;
+    HeapArray<int32_t> rowOffsets;
     const uint8_t* Row(int32_t row) const { return bits.data() + rowOffsets[row]; }
 };
 ImageStatus DecodePictureToMemory(PictureFormat format, const uint8_t* bytes, size_t size, MemorySurface* surface);
@@ -117,7 +119,8 @@ ImageStatus ReadPalColours(const uint8_t* bytes, size_t size, PaletteColours* co
 ImageStatus ReadResourceColours(const uint8_t* bytes, size_t size, PaletteColours* colours);
 ImageStatus ReadPaletteBytes(PaletteFormat format, const uint8_t* bytes, size_t size, PaletteColours* colours);
 
-// Whether a picture file carries colours of its own: an 8-bit bitmap file with a colour table, or a one-plane
+// Whether a picture file carries colours of its own: an 8-bit bitmap file with a colour table (also one whose
+// rows are compressed, which is refused as a picture but not as a palette), or a one-plane
 // PCX file with its palette marker 0x0C 769 bytes before the end.
 bool CarriesOwnPalette(PictureFormat format, const uint8_t* bytes, size_t size);
 

@@ -3,14 +3,14 @@
 
 HMODULE loaderModule;
 
-bool ReadWholeFile(const char* name, std::vector<uint8_t>* bytes)
+bool ReadWholeFile(const char* name, HeapArray<uint8_t>* bytes)
 {
     HANDLE file = CreateFileA(name, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
     if (file == INVALID_HANDLE_VALUE) return false;
     LARGE_INTEGER length;
-    bool ok = GetFileSizeEx(file, &length) && length.QuadPart > 0 && length.QuadPart < 0x7FFFFFFF;
+    bool ok = GetFileSizeEx(file, &length) && length.QuadPart > 0 && length.QuadPart < 0x7FFFFFFF &&
+              bytes->Allocate(size_t(length.QuadPart));
     if (ok) {
-        bytes->resize(size_t(length.QuadPart));
         DWORD got = 0;
         ok = ReadFile(file, bytes->data(), DWORD(bytes->size()), &got, NULL) && got == bytes->size();
     }

@@ -2,7 +2,6 @@
 #include "mainwindow/ImagePalette.h"
 
 #include <cstring>
-#include <vector>
 
 #include "mainwindow/ImageFiles.h"
 
@@ -28,7 +27,7 @@ BOOL ImagePalette::LoadPaletteFile(const char* name, int flags)
         if (!LockNamedResource(name, "PALETTE", &bytes, &size)) return FALSE;
         status = ReadResourceColours(bytes, size, &colours);
     } else {
-        std::vector<uint8_t> bytes;
+        HeapArray<uint8_t> bytes;
         if (!ReadWholeFile(name, &bytes)) return FALSE;
         status = ReadPaletteBytes(format, bytes.data(), bytes.size(), &colours);
     }

@@ -50,20 +50,22 @@ BOOL PreviewCatalogue::Load(const char* fileName, const char* folderText)
     DWORD reported = GetPrivateProfileSectionNamesA(names, sectionNamesReadSize, path);
     if (reported <= 1) return FALSE;  // no file, or a file without sections
 
-    // A list that did not fit comes back as size - 2 with its last name cut short. That name is no section
-    // of the file, so it is dropped instead of becoming a blank entry that opens the folder.
-    bool cut = reported == sectionNamesReadSize - 2;
-    SectionNameWalk walk(names, reported + 1);
-    const char* section = walk.Next();
-    while (section) {
-        const char* following = walk.Next();
-        if (cut && !following) break;
+    // The platform answers size - 2 both for a list that was cut (its last name cut short) and for one that
+    // fits exactly. Asked again with the whole area, a list that fit comes back as long as before; a cut
+    // one comes back longer, and then only the names that end within the first answer count: the cut name
+    // is no section of the file and would become a blank entry that opens the folder.
+    DWORD length = reported + 1;
+    if (reported == sectionNamesReadSize - 2 &&
+        GetPrivateProfileSectionNamesA(names, sectionNamesCapacity, path) != reported) {
+        length = reported;
+    }
+    SectionNameWalk walk(names, length);
+    for (const char* section = walk.Next(); section; section = walk.Next()) {
         char name[previewValueCapacity];
         char file[previewValueCapacity];
         GetPrivateProfileStringA(section, "Name", "", name, sizeof name, path);
         GetPrivateProfileStringA(section, "File", "", file, sizeof file, path);
         if (!AddItem(name, file)) return FALSE;
-        section = following;
     }
     return TRUE;
 }

@@ -8,6 +8,8 @@ packages=(cmake ninja-build make python3 g++ clang libclang-rt-14-dev
 # Wine's own fonts, left out with the recommends: scripts/wine-env.sh puts their Marlett into the prefix
 # for the glyphs of the caption buttons.
 packages+=(fonts-wine)
+# The 32-bit native tree: multilib compilers and the user-mode emulator that runs its tests.
+packages+=(gcc-multilib g++-multilib qemu-user-static)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

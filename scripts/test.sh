@@ -15,6 +15,9 @@ status=0
 echo "== native tests (AddressSanitizer, UndefinedBehaviorSanitizer, fuzz smoke runs)"
 ctest --test-dir "$build/native" --output-on-failure -j "$(nproc)" || status=1
 
+echo "== native tests as 32-bit code under qemu-i386 (UndefinedBehaviorSanitizer, fuzz seeds replayed once)"
+ctest --test-dir "$build/native32" --output-on-failure -j "$(nproc)" || status=1
+
 echo "== 32-bit build: the players' exe and the release package"
 ctest --test-dir "$build/win32" --output-on-failure || status=1
 

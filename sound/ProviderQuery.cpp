@@ -50,10 +50,11 @@ void ListProviders(const SoundLibrary& library, int probe)
         deliveredName = NULL;
         if (!library.enumerateProviders(&cursor, &provider, &deliveredName)) break;
         if (!deliveredName) continue;  // nothing to show or store for it
-        // Copied at once: the library's text need not outlive the probe.
+        // Copied at once, with its bound: the library's text need not outlive the probe, nor end in time.
+        // The kind comes from the copy, so it always agrees with the name that is listed and stored.
         char name[providerNameCapacity];
         lstrcpynA(name, deliveredName, sizeof name);
-        int kind = ProviderKindFromName(deliveredName);
+        int kind = ProviderKindFromName(name);
         if (probe && !ProviderOpens(library, provider)) continue;
         PushProvider(&theProviderList, kind, name);
     }
@@ -83,7 +84,10 @@ int EnumerateProviders(ProviderEntry** out, int probe)
     return 1;
 }
 
-int QueryProvidersWithWarning()
+namespace {
+
+// The warning (once per machine) and the query: the count, or -1 when the player declined.
+int WarnAndQuery()
 {
     if (theRegistryStore) {
         if (theRegistryStore->ReadDword("Sound Enum Warning", 0) == 0 &&
@@ -94,6 +98,20 @@ int QueryProvidersWithWarning()
     ProviderEntry* first = NULL;
     if (!EnumerateProviders(&first, 1)) first = NULL;
     return CountProviders(first);
+}
+
+}  // namespace
+
+int QueryProvidersWithWarning()
+{
+    // The warning box has no owner, so the dialog behind it stays usable: a second press meanwhile (or
+    // while a library pumps messages during its query) gets no second warning and no nested query.
+    static bool running = false;
+    if (running) return -1;
+    running = true;
+    int count = WarnAndQuery();
+    running = false;
+    return count;
 }
 
 void DestroyProviderList()

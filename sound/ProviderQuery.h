@@ -18,7 +18,8 @@ const int providerDeliveryLimit = 256;
 int EnumerateProviders(ProviderEntry** out, int probe);
 
 // Warns once per machine ("Sound Enum Warning") and queries. The number of providers listed, 0 when the
-// query failed, or -1 when the player declined the warning.
+// query failed, or -1 when the player declined the warning or a query (or its warning) is still running,
+// as it can be for a second press of the button behind the unowned warning box.
 int QueryProvidersWithWarning();
 
 // Frees the list, as at process end; the next query asks the library again.

@@ -9,6 +9,7 @@
 #include "TestKit.h"
 #include "TestText.h"
 #include "TestRegistry.h"
+#include "launcher/ArchiveLocation.h"
 #include "launcher/GameDisc.h"
 #include "launcher/LauncherMain.h"
 #include "launcher/LauncherState.h"
@@ -324,6 +325,27 @@ TEST_CASE(SetupWithoutDiscIsRefusedAndTheMainDialogComesBack)
     CHECK_EQ(std::string(discRoot), std::string(""));
 }
 
+TEST_CASE(MainArchiveOnlyOnTheDiscStartsTheEngineWithItsBareName)
+{
+    RequireDrive('E', DRIVE_CDROM);
+    std::string data = JoinPath(DriveFolder('E'), "data");
+    REQUIRE(CreateDirectoryA(data.c_str(), NULL));
+    REQUIRE(WriteFileBytes(JoinPath(data, "tumbleridge.rez"), "archive\n"));
+    ClearLauncherSettings();
+    std::string game = FreshWorkFolder("disc-archive");
+    REQUIRE(CopyInto(StandinPath("STRATHEX.EXE"), JoinPath(game, "STRATHEX.EXE")));
+    DialogDriver driver;
+    {
+        CurrentFolder inGame(game);
+        CHECK_EQ(LauncherMain(GetModuleHandleA(NULL), "-GOGAME"), 1);
+    }
+    CHECK(driver.Seen().empty());  // no message: the launch went ahead
+    CHECK_EQ(std::string(MainArchivePath()), std::string("E:\\data\\tumbleridge.rez"));
+    StartRecord started = WaitForStartRecord(JoinPath(game, "engine-started.txt"), 20000);
+    CHECK(started.written);
+    CHECK_EQ(started.command, std::string("STRATHEX.EXE -windowtitle \"Tumbleridge\" -rez tumbleridge.rez"));
+}
+
 // ---------------------------------------------------------------- files and shell targets (no drives)
 
 TEST_CASE(FileExistsInJoinsFolderAndFileWithOneBackslash)
@@ -337,6 +359,8 @@ TEST_CASE(FileExistsInJoinsFolderAndFileWithOneBackslash)
     CHECK(!FileExistsIn(folder.c_str(), ""));
     CHECK(!FileExistsIn(NULL, "SETUP.EXE"));
     CHECK(!FileExistsIn(folder.c_str(), NULL));
+    // A folder longer than the launcher's buffer is refused rather than cut.
+    CHECK(!FileExistsIn((folder + "\\" + std::string(300, 'x')).c_str(), "SETUP.EXE"));
     {
         CurrentFolder inside(folder);
         CHECK(FileExistsIn("", "SETUP.EXE"));  // an empty folder searches, the current folder among others

@@ -121,8 +121,9 @@ TEST_CASE(RecordWalkReadsTextsOnlyWithinTheirFields)
     RendererEntry renderer("X.REN");
     renderer.AddModeRecords(list.Head());
     REQUIRE(renderer.devices.size() == 1);
-    CHECK_EQ(renderer.devices[0]->cardDesc, std::string(modeRecordTextSize, 'D'));
-    CHECK_EQ(renderer.devices[0]->cardLabel, std::string(modeRecordTextSize, 'L'));
+    // What a terminated field can hold, and what "autoexec.cfg" can carry back.
+    CHECK_EQ(renderer.devices[0]->cardDesc, std::string(modeRecordTextSize - 1, 'D'));
+    CHECK_EQ(renderer.devices[0]->cardLabel, std::string(modeRecordTextSize - 1, 'L'));
 }
 
 TEST_CASE(RecordWalkEndsWhereTheListRunsBackIntoItself)

@@ -5,8 +5,10 @@
 #include "DisplayTestSupport.h"
 #include "TestKit.h"
 #include "TestText.h"
+#include "display/CatalogueBuild.h"
 #include "display/DisplayCatalogue.h"
 #include "display/DisplayDialog.h"
+#include "display/SavedChoice.h"
 #include "display/SavedChoiceFile.h"
 #include "launcher/LauncherState.h"
 #include "resource.h"
@@ -347,4 +349,63 @@ TEST_CASE(FailedWriteLeavesTheOldScriptWhole)
     CHECK_EQ(folder.Files().size(), size_t(3));
     CHECK(ReplaceFileContents(folder.Path("autoexec.cfg").c_str(), "replaced"));
     CHECK_EQ(folder.Read("autoexec.cfg"), "replaced");
+}
+
+TEST_CASE(OnlyAChoiceThatReadsBackIsWritten)
+{
+    // Device texts of a real plug-in: those that the script carries back are written and preselected in the
+    // next run; the others leave the old script whole (its renderer is not in this folder: nothing shows).
+    struct Case {
+        std::string cardDesc;  // as the catalogue keeps it
+        bool written;
+    } cases[] = {
+        {"Plain Card", true},
+        {"Blank End ", true},
+        {"Tab\tInside", true},
+        {std::string(127, 'W'), true},  // a field without its NUL
+        {" Blank Start", false},
+        {"\"Quote Start", false},
+        {"Quote End\"", false},
+        {"Two\r\nLines", false},
+        {"Text\x1A"
+         "End Mark",
+         false},
+    };
+    PluginFolder folder("dialog-read-back", {"TEXTS.REN"});
+    for (const Case& c : cases) {
+        folder.Write("autoexec.cfg", sampleScript);
+        DisplayCatalogue chosen;
+        BuildCatalogue(&chosen, "", savedChoiceFileName);
+        REQUIRE(chosen.renderers.size() == 1);
+        chosen.selectedRenderer = chosen.renderers[0].get();
+        REQUIRE(chosen.selectedRenderer->SelectDevice(c.cardDesc.c_str()));
+        CHECK_EQ(WriteSavedChoice(savedChoiceFileName, chosen), c.written);
+
+        DisplayCatalogue nextRun;
+        BuildCatalogue(&nextRun, "", savedChoiceFileName);
+        const RendererEntry* preselected = nextRun.selectedRenderer;
+        const DeviceEntry* device = preselected ? preselected->selectedDevice : NULL;
+        if (c.written) {
+            CHECK(device != NULL && device->cardDesc == c.cardDesc);
+        } else {
+            CHECK_EQ(folder.Read("autoexec.cfg"), sampleScript);
+            CHECK(preselected == NULL);
+        }
+        if (testkit::CurrentCaseFailed()) {
+            std::printf("    device \"%s\"\n", c.cardDesc.c_str());
+            return;
+        }
+    }
+
+    // A plug-in whose file name begins with a blank is listed, but its choice cannot be written.
+    REQUIRE(MoveFileA(folder.Path("TEXTS.REN").c_str(), folder.Path(" TEXTS.REN").c_str()));
+    folder.Write("autoexec.cfg", sampleScript);
+    DisplayCatalogue blank;
+    BuildCatalogue(&blank, "", savedChoiceFileName);
+    REQUIRE(blank.renderers.size() == 1);
+    CHECK_EQ(blank.renderers[0]->fileName, " TEXTS.REN");
+    blank.selectedRenderer = blank.renderers[0].get();
+    REQUIRE(blank.selectedRenderer->SelectDevice("Plain Card"));
+    CHECK(!WriteSavedChoice(savedChoiceFileName, blank));
+    CHECK_EQ(folder.Read("autoexec.cfg"), sampleScript);
 }

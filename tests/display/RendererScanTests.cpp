@@ -93,9 +93,9 @@ TEST_CASE(GroupingFollowsCardDescExactlyAndKeepsTheFirstRecord)
     CHECK_EQ(beta->DisplayText(), "Beta (Beta Card)");
     CHECK_EQ(ModeTexts(beta), "800 x 600 x 16|800 x 600 x 16");
     CHECK_EQ(renderer->devices[2]->DisplayText(), "Lower Alpha (alpha card)");
-    // Texts that fill their fields without a NUL end at the field.
-    CHECK_EQ(renderer->devices[3]->cardDesc, std::string(128, 'D'));
-    CHECK_EQ(renderer->devices[3]->cardLabel, std::string(128, 'L'));
+    // Texts that fill their fields without a NUL keep what a terminated field holds.
+    CHECK_EQ(renderer->devices[3]->cardDesc, std::string(127, 'D'));
+    CHECK_EQ(renderer->devices[3]->cardLabel, std::string(127, 'L'));
 }
 
 TEST_CASE(PluginWhoseRecordsAreAllDroppedIsStillARenderer)

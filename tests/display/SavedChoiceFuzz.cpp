@@ -54,14 +54,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     std::string text(reinterpret_cast<const char*>(data), size);
 
-    // The reader, fed in pieces of at most 511 characters as the file reader does.
+    // The reader, as it reads a file.
     SavedChoice choice;
-    for (const std::string& line : Lines(text)) {
-        for (std::size_t at = 0; at < line.size(); at += savedChoiceLineCapacity - 1) {
-            std::string piece = line.substr(at, savedChoiceLineCapacity - 1);
-            ReadSavedChoiceLine(&choice, piece.c_str());
-        }
-    }
+    ReadSavedChoiceText(text, &choice);
     for (int key = 0; key < SavedChoiceKeyCount; ++key) {
         if (std::strlen(choice.values[key]) >= static_cast<std::size_t>(SavedChoice::Capacity(SavedChoiceKey(key)))) {
             std::abort();
@@ -72,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The composer: the lines that are not display lines come through unchanged and in order.
     DisplayChoice chosen = {"D3D.REN", "display", 1024, 768, 32};
     std::string composed;
-    if (!ComposeSavedChoice(text, chosen, &composed)) std::abort();
+    if (!ComposeSavedChoice(text, chosen, &composed)) return 0;  // it would not read back: nothing is written
     // Line by line: a display line becomes a written line with the same line end, every other line stays
     // byte for byte (the last one may gain a line end), and only written lines follow.
     std::vector<std::string> original = Lines(text);

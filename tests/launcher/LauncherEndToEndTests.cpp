@@ -4,6 +4,8 @@
 #include "ProcessDriver.h"
 #include "TestKit.h"
 #include "TestRegistry.h"
+#include "launcher/ArchiveLocation.h"
+#include "launcher/LauncherState.h"
 #include "resource.h"
 
 namespace {
@@ -12,8 +14,7 @@ namespace {
 const DWORD patience = 40000;
 
 const char* const firstRunSwitches[] = {"Disable Sound",    "Disable Music",   "Disable Movies", "Disable Fog",
-                                        "Disable Joystick", "Disable TripBuf", "Disable Cursor",
-                                        "Disable Loadscreen"};
+                                        "Disable Joystick", "Disable TripBuf", "Disable Cursor", "Disable Loadscreen"};
 
 std::string TableString(UINT id)
 {
@@ -22,7 +23,10 @@ std::string TableString(UINT id)
     return text;
 }
 
-bool IsMainDialog(HWND window) { return GetDlgItem(window, IDOK) && GetDlgItem(window, IDC_GAME_LINK_ZONE1); }
+bool IsMainDialog(HWND window)
+{
+    return GetDlgItem(window, IDOK) && GetDlgItem(window, IDC_GAME_LINK_ZONE1);
+}
 
 HWND WaitForBox(const RunningProgram& program, UINT stringId)
 {
@@ -63,7 +67,7 @@ TEST_CASE(StoredSwitchesSurviveARunAsTheyWereRead)
     WriteSettingDword("Disable Fog", 5);
     WriteSettingDword("Display Warned", 1);
     WriteSettingDword("Num Launcher Runs", 41);
-    WriteSettingString("Disable Music", "1");   // a text where a number belongs: read as the default 0
+    WriteSettingString("Disable Music", "1");  // a text where a number belongs: read as the default 0
     GameFolder game("launch-stored", {"tumbleridge.rez"});
     RunningProgram launcher;
     REQUIRE(launcher.Start(game.Launcher(), "-GoGame", game.path));
@@ -104,7 +108,7 @@ TEST_CASE(MissingMainArchiveShowsString17OnEveryAttempt)
     WriteFileBytes(JoinPath(game.path, "tumbleridge.rez"), "late\n");
     HWND main = launcher.WaitForDialog(IsMainDialog, patience);
     REQUIRE(main != NULL);
-    PostMessageA(main, WM_COMMAND, IDOK, 0);   // Launch again
+    PostMessageA(main, WM_COMMAND, IDOK, 0);  // Launch again
     box = WaitForBox(launcher, IDS_NO_MAIN_ARCHIVE);
     REQUIRE(box != NULL);
     PostMessageA(box, WM_COMMAND, IDOK, 0);
@@ -120,12 +124,38 @@ TEST_CASE(AnArchiveFolderCountsAsTheMainArchive)
     ClearLauncherSettings();
     GameFolder game("launch-archive-folder", {});
     CreateDirectoryA(JoinPath(game.path, "tumbleridge").c_str(), NULL);
-    CreateDirectoryA(JoinPath(game.path, "tumbleridge.rez.d").c_str(), NULL);
+    CreateDirectoryA(JoinPath(game.path, "tumbleridge.rez").c_str(), NULL);  // not the archive file
     RunningProgram launcher;
     REQUIRE(launcher.Start(game.Launcher(), "-gogame", game.path));
     CHECK_EQ(launcher.WaitForExit(patience), 1L);
     REQUIRE(game.WaitForEngineRecord());
     CHECK_EQ(game.EngineCommand(), "STRATHEX.EXE -windowtitle \"Tumbleridge\" -rez tumbleridge.rez");
+}
+
+TEST_CASE(ArchiveFormsCountOnlyUnderTheirOwnNames)
+{
+    // A folder counts under the bare name, a file under the name with ".rez"; never the other way round.
+    struct Case {
+        std::vector<std::string> folders;
+        std::vector<std::string> files;
+        const char* mainPath;
+        const char* soundPath;
+    } cases[] = {
+        {{"tumbleridge.rez", "sound.rez"}, {}, "", ""},
+        {{}, {"tumbleridge", "sound"}, "", ""},
+        {{"tumbleridge.rez", "tumbleridge", "sound"}, {}, "tumbleridge", "sound"},
+        {{"tumbleridge", "sound"}, {"tumbleridge.rez", "sound.rez"}, "tumbleridge.rez", "sound.rez"},
+    };
+    LoadTableString(IDS_ARCHIVE_STEM, archiveStem, sizeof archiveStem);
+    for (const Case& c : cases) {
+        std::string folder = FreshWorkFolder("launch-archive-forms");
+        for (const std::string& name : c.folders) CreateDirectoryA(JoinPath(folder, name).c_str(), NULL);
+        for (const std::string& name : c.files) WriteFileBytes(JoinPath(folder, name), "archive\n");
+        CurrentFolder inside(folder);
+        CHECK_EQ(LocateArchives(0), c.mainPath[0] && c.soundPath[0] ? 1 : 0);
+        CHECK_EQ(MainArchivePath(), c.mainPath);
+        CHECK_EQ(SoundArchivePath(), c.soundPath);
+    }
 }
 
 TEST_CASE(AnEngineThatCannotStartShowsString6AndTheMainDialogAgain)

@@ -1,4 +1,5 @@
 // The portable picture and palette readers on files composed here, byte by byte.
+#include "AllocationLimit.h"
 #include "PictureBuilders.h"
 #include "TestKit.h"
 #include "mainwindow/ImageDecode.h"
@@ -295,6 +296,37 @@ TEST_CASE(PackedDibResourcesSkipTheirColourTable)
     CHECK_EQ(int(Decode(PictureResource, resource, &surface)), int(ImageHeaderShort));
 }
 
+TEST_CASE(MemoryThatCannotBeHadFailsTheDecodeInsteadOfEndingTheProgram)
+{
+    // Packed runs of 127 fill bytes: a 2 MiB surface from a 16 KiB file.
+    Bytes pid = PidHeader(packedRunCoding | packedFillUsed, 127 * 8, 2048, 7);
+    pid.insert(pid.end(), 8 * 2048, 0xFF);
+    // One row of width 1 in plane rows of 65535 bytes: a small surface, a large line to decode into.
+    Bytes pcx = PcxHeader(1, 1, 1, 65535);
+    for (int i = 0; i < 1040; ++i) pcx.insert(pcx.end(), {0xFF, 7});
+    pcx.insert(pcx.end(), {0xCF, 7});
+    struct Case {
+        const char* what;
+        PictureFormat format;
+        const Bytes& file;
+    } cases[] = {
+        {"the surface", PicturePacked, pid},
+        {"the line of a padded PCX row", PicturePcx, pcx},
+    };
+    for (const Case& c : cases) {
+        MemorySurface surface;
+        ImageStatus status;
+        {
+            AllocationLimit limit(32 * 1024);
+            status = Decode(c.format, c.file, &surface);
+        }
+        if (status != ImageNoSurface)
+            testkit::Fail(__FILE__, __LINE__, std::string(c.what) + ": " + DescribeImageStatus(status));
+        REQUIRE(Decode(c.format, c.file, &surface) == ImageOk);
+        CHECK_EQ(int(surface.Row(surface.layout.height - 1)[0]), 7);
+    }
+}
+
 TEST_CASE(PalettesReadTheirColoursFromEachKindOfFile)
 {
     Bytes palette = TestPalette768(11);
@@ -325,6 +357,25 @@ TEST_CASE(PalettesReadTheirColoursFromEachKindOfFile)
     CHECK(matches(colours));
     Bytes bmp24 = BitmapFile(PatternPicture(3, 3, 3, 1), nullptr);
     CHECK_EQ(int(ReadBitmapFileColours(bmp24.data(), bmp24.size(), &colours)), int(ImageNoPalette));
+    // The table lies behind the info header, whatever its size says and however the rows are stored.
+    struct Case {
+        const char* what;
+        size_t offset;
+        uint32_t value;
+        ImageStatus status;
+    } cases[] = {
+        {"run-length compressed rows", 30, 1, ImageOk},
+        {"an info header past the end", 14, 5000, ImagePaletteShort},
+        {"an info header size that wraps in 32 bits", 14, 0xFFFFFFF2, ImagePaletteShort},
+    };
+    for (const Case& c : cases) {
+        Bytes file = bmp;
+        Put32(&file, c.offset, c.value);
+        ImageStatus status = ReadBitmapFileColours(file.data(), file.size(), &colours);
+        if (status != c.status)
+            testkit::Fail(__FILE__, __LINE__, std::string(c.what) + ": " + DescribeImageStatus(status));
+        if (status == ImageOk) CHECK(matches(colours));
+    }
     // A table of fewer entries leaves the rest black instead of reading pixels as colours.
     Put32(&bmp, 46, 2);
     CHECK_EQ(int(ReadBitmapFileColours(bmp.data(), bmp.size(), &colours)), int(ImageOk));
@@ -349,6 +400,8 @@ TEST_CASE(OnlyPicturesWithATableOrAMarkedPaletteCarryTheirOwn)
     Bytes bmp24 = BitmapFile(PatternPicture(4, 4, 3, 1), nullptr);
     CHECK(CarriesOwnPalette(PictureBitmapFile, bmp8.data(), bmp8.size()));
     CHECK(!CarriesOwnPalette(PictureBitmapFile, bmp24.data(), bmp24.size()));
+    Put32(&bmp8, 30, 1);  // run-length compressed rows: refused as a picture, not as a palette
+    CHECK(CarriesOwnPalette(PictureBitmapFile, bmp8.data(), bmp8.size()));
     Bytes rid = RidFile(PatternPicture(4, 4, 1, 1));
     CHECK(!CarriesOwnPalette(PictureRaw, rid.data(), rid.size()));
 }

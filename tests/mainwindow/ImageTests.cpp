@@ -2,6 +2,7 @@
 // and drawing through a selected palette.
 #include <windows.h>
 
+#include "AllocationLimit.h"
 #include "PictureBuilders.h"
 #include "TestFiles.h"
 #include "TestKit.h"
@@ -114,21 +115,30 @@ TEST_CASE(RefusedPictureFilesLeaveNothingBehind)
     Put16(&sixteenBits, 28, 16);
     Bytes pcx = PcxFile(picture, 6, nullptr);
     Bytes cutPcx(pcx.begin(), pcx.begin() + 130);
+    // 262144 rows of 4 pixels: a row table of 1 MiB from a file of 256 KiB.
+    Bytes tallPid = PidHeader(packedRunCoding, 4, 262144, 0);
+    tallPid.insert(tallPid.end(), 262144, 0x84);
     struct Case {
         const char* name;
         Bytes file;
         ImageStatus status;
+        size_t largestAllocation;  // 0: no limit
     } cases[] = {
         {"past.bmp", offsetPastEnd, ImagePixelsShort},
         {"short.bmp", Bytes(bmp.begin(), bmp.end() - 1), ImagePixelsShort},
         {"deep.bmp", sixteenBits, ImageBadDepth},
         {"cut.pcx", cutPcx, ImageCodesEnd},
         {"tiny.bmp", Bytes(bmp.begin(), bmp.begin() + 20), ImageHeaderShort},
+        {"tall.pid", tallPid, ImageNoSurface, 512 * 1024},
     };
     HDC screen = GetDC(NULL);
     for (const Case& c : cases) {
         DibImage image;
-        CHECK(!image.LoadImageFile(WriteTestFile(folder, c.name, c.file).c_str(), screen));
+        std::string path = WriteTestFile(folder, c.name, c.file);
+        {
+            AllocationLimit limit(c.largestAllocation ? c.largestAllocation : SIZE_MAX);
+            CHECK(!image.LoadImageFile(path.c_str(), screen));
+        }
         if (image.status != c.status)
             testkit::Fail(__FILE__, __LINE__, std::string(c.name) + ": " + DescribeImageStatus(image.status));
         CHECK(image.bitmap == NULL && image.rowOffsets == NULL);

@@ -1,6 +1,7 @@
 // The real Tumbleridge.exe under the virtual display: its main window shows the picture in the palette's
 // colours (a screenshot is saved under tests/work), and every configuration button reaches its command.
 #include <windows.h>
+#include <shlwapi.h>
 
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "mainwindow/ImageFiles.h"
 #include "mainwindow/ImagePalette.h"
 #include "resource.h"
+#include "tests/disc/StartRecord.h"
 
 namespace {
 
@@ -235,5 +237,52 @@ TEST_CASE(PreviewsButtonAsksForTheGameDisc)
     HWND box = run.WaitForBox(IDS_NO_PREVIEW_DISC);
     REQUIRE(box != NULL);
     PostMessageA(box, WM_COMMAND, IDOK, 0);
+    run.Quit();
+}
+
+namespace {
+
+// Files named "*.example" open with the stand-in demo program, which records how it was started: a web
+// target that names such a file in the launcher's folder shows which target the launcher asked for.
+struct ExampleFilesOpenWithTheRecorder {
+    ExampleFilesOpenWithTheRecorder()
+    {
+        std::string command = "\"" + StandinPath("SKYDEMO.EXE") + "\" \"%1\"";
+        RegSetValueA(HKEY_LOCAL_MACHINE, "Software\\Classes\\.example", REG_SZ, "TumbleridgeTest.Link", 0);
+        RegSetValueA(HKEY_LOCAL_MACHINE, "Software\\Classes\\TumbleridgeTest.Link\\shell\\open\\command", REG_SZ,
+                     command.c_str(), 0);
+    }
+    ~ExampleFilesOpenWithTheRecorder()
+    {
+        SHDeleteKeyA(HKEY_LOCAL_MACHINE, "Software\\Classes\\.example");
+        SHDeleteKeyA(HKEY_LOCAL_MACHINE, "Software\\Classes\\TumbleridgeTest.Link");
+    }
+};
+
+}  // namespace
+
+TEST_CASE(EachLinkZoneOpensItsOwnWebTarget)
+{
+    ExampleFilesOpenWithTheRecorder association;
+    std::string record = ExpectStart(demoRecordVariable, FreshWorkFolder("mainwindow-links-record"), "link.txt");
+    LauncherRun run("mainwindow-links");
+    REQUIRE(run.main != NULL);
+    struct Zone {
+        int control;
+        UINT target;
+    } zones[] = {{IDC_GAME_LINK_ZONE1, IDS_PUBLISHER_WEB_LINK}, {IDC_GAME_LINK_ZONE2, IDS_DEVELOPER_WEB}};
+    for (const Zone& zone : zones) WriteFileBytes(JoinPath(run.folder, TableString(zone.target)), "link\n");
+    for (const Zone& zone : zones) {
+        RECT rect;
+        REQUIRE(GetWindowRect(GetDlgItem(run.main, zone.control), &rect));
+        POINT centre = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+        ScreenToClient(run.main, &centre);
+        PostMessageA(run.main, WM_LBUTTONUP, 0, MAKELPARAM(centre.x, centre.y));
+        StartRecord started = WaitForStartRecord(record, 10000);
+        CHECK(started.written);
+        CHECK(started.command.find(JoinPath(run.folder, TableString(zone.target))) != std::string::npos);
+        if (testkit::CurrentCaseFailed()) std::printf("    zone %d: %s\n", zone.control, started.command.c_str());
+        DeleteFileA(record.c_str());
+    }
     run.Quit();
 }

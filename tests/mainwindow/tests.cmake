@@ -1,7 +1,7 @@
 # The main window: portable readers natively, the Win32 side and the dialog under Wine, the picture tool,
 # the independent-encoder checks and the fuzz targets of the picture readers.
 tr_native_test(mainwindow_decode_tests tests/mainwindow/ImageDecodeTests.cpp tests/mainwindow/LinkZoneTests.cpp
-               tests/mainwindow/PictureBuilders.cpp)
+               tests/mainwindow/PictureBuilders.cpp tests/support/AllocationLimit.cpp)
 
 if(NOT WIN32)
     # ImageMagick writes the independent files once per run; the reader and tool checks use them.
@@ -17,12 +17,13 @@ if(NOT WIN32)
     add_test(NAME native.mainwindow_tumblepic_tests
              COMMAND sh ${TR_ROOT}/tests/mainwindow/independent/check_tool.sh $<TARGET_FILE:tumblepic> ${independent})
     set_tests_properties(native.mainwindow_tumblepic_tests PROPERTIES FIXTURES_REQUIRED mainwindow_independent
-                         LABELS native)
+                         LABELS native ENVIRONMENT "TR_EMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}")
 endif()
 
-tr_wine_test(mainwindow_image_tests tests/mainwindow/ImageTests.cpp tests/mainwindow/PictureBuilders.cpp)
+tr_wine_test(mainwindow_image_tests tests/mainwindow/ImageTests.cpp tests/mainwindow/PictureBuilders.cpp
+             tests/support/AllocationLimit.cpp)
 tr_wine_test(mainwindow_dialog_tests tests/mainwindow/MainDialogTests.cpp)
-tr_wine_test(mainwindow_end_to_end_tests tests/mainwindow/MainWindowEndToEndTests.cpp)
+tr_wine_test(mainwindow_end_to_end_tests tests/mainwindow/MainWindowEndToEndTests.cpp tests/disc/StartRecord.cpp)
 
 # One fuzz target per picture reader: the target's format, then the reader's source.
 foreach(entry pcx:Pcx pid:Pid rid:Rid bmp:BitmapFile)

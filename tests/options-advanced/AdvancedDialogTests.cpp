@@ -300,6 +300,37 @@ TEST_CASE(WhatTheHelpAndSoundDialogsStoreSurvivesCancelOfTheAdvancedDialog)
     CHECK(!SettingExists("Save Commands"));
 }
 
+TEST_CASE(ASecondSoundPressBehindTheUnownedWarningStartsNoSecondQuery)
+{
+    SoundMachine machine("advanced-sound-twice", {std::string("provider=") + hardwareProvider});
+    AcceptWarning();
+    StartRun();
+    HWND advanced = NULL;
+    DialogDriver driver;
+    driver.Then([&](HWND dialog) {
+        advanced = dialog;
+        ClickButton(dialog, IDC_ADV_3D_SOUND);
+        EndWith(dialog, IDCANCEL);
+    });
+    driver.Then([&](HWND box) {
+        CHECK_EQ(MessageBoxText(box), queryWarningText);
+        CHECK(IsWindowEnabled(advanced));  // the box has no owner: the button can be pressed again
+        ClickButton(advanced, IDC_ADV_3D_SOUND);
+        CHECK_EQ(driver.Seen().size(), 2u);  // no second warning
+        CHECK(machine.Calls().empty());      // and no query yet
+        EndWith(box, IDOK);
+    });
+    driver.Then([](HWND sound) {
+        CHECK_EQ(ListCount(sound, IDC_SOUND_PROVIDERS), 2);
+        EndWith(sound, IDCANCEL);
+    });
+    CHECK_EQ(ShowAdvancedOptions(NULL), 0);
+    CHECK_EQ(driver.PendingSteps(), 0u);
+    CHECK(driver.Unexpected().empty());
+    std::vector<std::string> calls = machine.Calls();
+    CHECK_EQ(std::count(calls.begin(), calls.end(), std::string("AIL_startup")), 1);
+}
+
 TEST_CASE(WithoutAStoreTheDialogWorksOnMemoryAlone)
 {
     FreshMachine fresh;

@@ -121,24 +121,48 @@ TEST_CASE(EmptyFolderReadsTheCatalogueOfTheCurrentFolder)
     CHECK_EQ(ItemPath(catalogue.Item(0)), folder + "\\HERE.EXE");
 }
 
+namespace {
+
+// count sections whose names are length characters long, then one for each length in more; the entries are
+// named "Entry 01" and on.
+std::string Sections(int count, int length, std::vector<int> more = {})
+{
+    more.insert(more.begin(), static_cast<size_t>(count), length);
+    std::string contents;
+    for (size_t i = 0; i < more.size(); ++i) {
+        char head[16];
+        std::snprintf(head, sizeof head, "Section%02u", unsigned(i + 1));
+        contents += "[" + (head + std::string(static_cast<size_t>(more[i]) - 9, 's')) + "]\r\nName=Entry " +
+                    (head + 7) + "\r\nFile=" + head + ".avi\r\n";
+    }
+    return contents;
+}
+
+}  // namespace
+
 TEST_CASE(SectionsBeyondTheReadLimitAreNotSeen)
 {
-    // 25 sections with 50-character names: 19 names and part of the 20th fit the 1020 bytes read.
-    std::string contents;
-    for (int i = 1; i <= 25; ++i) {
-        char head[16];
-        std::snprintf(head, sizeof head, "Section%02d", i);
-        std::string section = head + std::string(50 - 9, 's');
-        char entry[32];
-        std::snprintf(entry, sizeof entry, "Entry %02d", i);
-        contents += "[" + section + "]\r\nName=" + entry + "\r\nFile=" + head + ".avi\r\n";
+    // The names and their NULs are read into 1020 bytes, of which 1018 hold names: those that end there
+    // count, a name cut by the limit is no section and gives no blank entry.
+    struct Case {
+        std::string contents;
+        unsigned entries;
+    } cases[] = {
+        {Sections(25, 50), 19},           // 19 names fit, the 20th is cut
+        {Sections(16, 59, {57}), 17},     // 16 x 60 + 58 bytes: exactly 1018, every name fits
+        {Sections(16, 59, {57, 9}), 17},  // the same, and one more name beyond the limit
+        {Sections(16, 59, {58}), 16},     // one byte more: the last name is cut
+        {Sections(16, 59, {56}), 17},     // one byte less
+    };
+    for (const Case& c : cases) {
+        PreviewCatalogue catalogue;
+        REQUIRE(catalogue.Load("Movies.ini", CatalogueFolder("previews-limit", "Movies.ini", c.contents).c_str()));
+        CHECK_EQ(ItemNames(catalogue).substr(0, 8), std::string("Entry 01"));
+        char last[16];
+        std::snprintf(last, sizeof last, "|Entry %02u", c.entries);
+        CHECK_EQ(ItemNames(catalogue).substr(ItemNames(catalogue).size() - 9), std::string(last));
+        CHECK_EQ(unsigned(catalogue.ItemCount()), c.entries);
     }
-    std::string folder = CatalogueFolder("previews-limit", "Movies.ini", contents);
-    PreviewCatalogue catalogue;
-    REQUIRE(catalogue.Load("Movies.ini", folder.c_str()));
-    REQUIRE(catalogue.ItemCount() == 19);  // the cut 20th name is no section: no blank entry for it
-    CHECK_EQ(std::string(catalogue.Item(0)->Name()), std::string("Entry 01"));
-    CHECK_EQ(std::string(catalogue.Item(18)->Name()), std::string("Entry 19"));
 }
 
 TEST_CASE(ClearAndAddItemKeepTheirContracts)

@@ -77,17 +77,19 @@ TEST_CASE(TwoDirectSoundProvidersAreListedInReverseWithTheirKinds)
 
 TEST_CASE(SuffixedEaxNameIsOtherAndProvidersThatFailToOpenAreLeftOut)
 {
+    const std::string longName = std::string(250, 'x') + " Miles 2D Stereo Positional Audio";
     SoundMachine machine("sound-kinds",
                          {std::string("provider=") + eaxProvider, std::string("unopenable=") + hardwareProvider,
                           std::string("provider=") + eaxProvider + " 1.1", "unopenable=Aureal A3D Interactive(TM)",
-                          "provider=Miles 2D Stereo Positional Audio"});
+                          "provider=Miles 2D Stereo Positional Audio", "provider=" + longName});
     WriteSettingDword("Sound Enum Warning", 1);
     DialogDriver driver;
-    driver.Then([](HWND dialog) {
+    driver.Then([&](HWND dialog) {
         CHECK_EQ(Joined(ListRows(dialog, IDC_SOUND_PROVIDERS)),
-                 Joined({"No 3D sound", "Miles 2D Stereo Positional Audio", std::string(eaxProvider) + " 1.1",
-                         eaxProvider}));
-        CHECK_EQ(ListItemValues(dialog, IDC_SOUND_PROVIDERS), "0 6 7 2");
+                 Joined({"No 3D sound", longName.substr(0, 260), "Miles 2D Stereo Positional Audio",
+                         std::string(eaxProvider) + " 1.1", eaxProvider}));
+        // The kind comes from the 260 characters kept: the long name's Miles text lies beyond them.
+        CHECK_EQ(ListItemValues(dialog, IDC_SOUND_PROVIDERS), "0 7 6 7 2");
         EndWith(dialog, IDCANCEL);
     });
     CHECK_EQ(Configure3DSound(Self(), NULL, 1), 0);

@@ -1,20 +1,23 @@
 // tumblepic: shows modders what the launcher makes of a picture file, by writing it as a binary PPM.
 //   tumblepic INPUT OUTPUT.ppm [PALETTE]    the picture, top row first (8-bit pictures through a palette)
 //   tumblepic --info INPUT                  "WIDTH HEIGHT DEPTH" on one line
-// A refused file gives one line naming the file and the reason, exit code 1, and no output file.
+// A refused file gives one line naming the file and the reason, exit code 1, and no output file. Nothing
+// here throws: memory that cannot be had refuses the file like any other fault.
 #include <cstdio>
-#include <string>
-#include <vector>
+#include <cstring>
 
 #include "mainwindow/ImageDecode.h"
 
 namespace {
 
-typedef std::vector<uint8_t> Bytes;
+typedef HeapArray<uint8_t> Bytes;
 
-int Refuse(const std::string& file, const std::string& reason)
+// The largest file read: what a 32-bit process can hope to hold, the same limit in every build.
+const long largestFile = 0x7FFFFFFE;
+
+int Refuse(const char* file, const char* reason)
 {
-    std::fprintf(stderr, "tumblepic: %s: %s\n", file.c_str(), reason.c_str());
+    std::fprintf(stderr, "tumblepic: %s: %s\n", file, reason);
     return 1;
 }
 
@@ -24,41 +27,51 @@ int Usage()
     return 2;
 }
 
-bool ReadFileBytes(const std::string& name, Bytes* bytes)
+// Reads the whole file into memory sized by the file; nullptr on success, else the reason.
+const char* ReadFileBytes(const char* name, Bytes* bytes)
 {
-    FILE* file = std::fopen(name.c_str(), "rb");
-    if (!file) return false;
-    bytes->clear();
-    uint8_t buffer[65536];
-    size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes->insert(bytes->end(), buffer, buffer + got);
-    bool ok = !std::ferror(file);
+    FILE* file = std::fopen(name, "rb");
+    if (!file) return "cannot be read";
+    const char* reason = nullptr;
+    long length = std::fseek(file, 0, SEEK_END) == 0 ? std::ftell(file) : -1;
+    if (length < 0 || std::fseek(file, 0, SEEK_SET) != 0) {
+        reason = "cannot be read";
+    } else if (length == 0) {
+        reason = "the file is empty";
+    } else if (length > largestFile) {
+        reason = "the file is too large to read";
+    } else if (!bytes->Allocate(size_t(length))) {
+        reason = "there is not enough memory to read the file";
+    } else if (std::fread(bytes->data(), 1, bytes->size(), file) != bytes->size() || std::fgetc(file) != EOF) {
+        reason = "cannot be read";
+    }
     std::fclose(file);
-    return ok;
+    return reason;
 }
 
-// Reads and decodes a picture file; an empty reason on success.
-std::string LoadPicture(const std::string& name, Bytes* bytes, PictureFormat* format, MemorySurface* surface)
+// Reads and decodes a picture file; nullptr on success, else the reason.
+const char* LoadPicture(const char* name, Bytes* bytes, PictureFormat* format, MemorySurface* surface)
 {
-    *format = PictureFormatOf(name.c_str());
+    *format = PictureFormatOf(name);
     if (*format == PictureResource) return "not a picture file the launcher reads (.bmp, .pcx, .rid, .pid)";
-    if (!ReadFileBytes(name, bytes)) return "cannot be read";
-    if (bytes->empty()) return "the file is empty";
+    const char* reason = ReadFileBytes(name, bytes);
+    if (reason) return reason;
     ImageStatus status = DecodePictureToMemory(*format, bytes->data(), bytes->size(), surface);
-    return status == ImageOk ? "" : DescribeImageStatus(status);
+    return status == ImageOk ? nullptr : DescribeImageStatus(status);
 }
 
 // The colours of a palette named on the command line: a ".PAL" file, or a picture file that carries one.
-std::string LoadPaletteArgument(const std::string& name, PaletteColours* colours)
+const char* LoadPaletteArgument(const char* name, PaletteColours* colours)
 {
-    PaletteFormat format = PaletteFormatOf(name.c_str());
+    PaletteFormat format = PaletteFormatOf(name);
     if (format == PaletteResource) return "not a palette file (.pal, or a .bmp or .pcx that carries a palette)";
     Bytes bytes;
-    if (!ReadFileBytes(name, &bytes)) return "cannot be read";
-    if (format != PaletteFile && !CarriesOwnPalette(PictureFormatOf(name.c_str()), bytes.data(), bytes.size()))
+    const char* reason = ReadFileBytes(name, &bytes);
+    if (reason) return reason;
+    if (format != PaletteFile && !CarriesOwnPalette(PictureFormatOf(name), bytes.data(), bytes.size()))
         return DescribeImageStatus(ImageNoPalette);
     ImageStatus status = ReadPaletteBytes(format, bytes.data(), bytes.size(), colours);
-    return status == ImageOk ? "" : DescribeImageStatus(status);
+    return status == ImageOk ? nullptr : DescribeImageStatus(status);
 }
 
 void GreyRamp(PaletteColours* colours)
@@ -69,77 +82,74 @@ void GreyRamp(PaletteColours* colours)
     }
 }
 
-Bytes ComposePpm(const MemorySurface& surface, const PaletteColours& colours)
+// Writes the picture as a PPM one row at a time; nullptr on success, else the reason (and no file left).
+const char* WritePpm(const char* name, const MemorySurface& surface, const PaletteColours& colours)
 {
     const SurfaceLayout& layout = surface.layout;
-    char head[64];
-    int headLength = std::snprintf(head, sizeof head, "P6\n%d %d\n255\n", int(layout.width), int(layout.height));
-    Bytes ppm(head, head + headLength);
-    ppm.reserve(ppm.size() + size_t(layout.width) * size_t(layout.height) * 3);
-    for (int32_t y = 0; y < layout.height; ++y) {
+    Bytes line;
+    if (!line.Allocate(size_t(layout.width) * 3)) return "there is not enough memory to write the file";
+    FILE* file = std::fopen(name, "wb");
+    if (!file) return "cannot be written";
+    bool ok = std::fprintf(file, "P6\n%d %d\n255\n", int(layout.width), int(layout.height)) > 0;
+    for (int32_t y = 0; ok && y < layout.height; ++y) {
         const uint8_t* row = surface.Row(y);
-        for (int32_t x = 0; x < layout.width; ++x) {
+        uint8_t* out = line.data();
+        for (int32_t x = 0; x < layout.width; ++x, out += 3) {
             if (layout.bitDepth == 8) {
-                const uint8_t* colour = colours.entries[row[x]];
-                ppm.insert(ppm.end(), colour, colour + 3);
+                std::memcpy(out, colours.entries[row[x]], 3);
             } else {
-                const uint8_t* bgr = row + x * 3;
-                uint8_t rgb[3] = {bgr[2], bgr[1], bgr[0]};
-                ppm.insert(ppm.end(), rgb, rgb + 3);
+                const uint8_t* bgr = row + size_t(x) * 3;
+                out[0] = bgr[2];
+                out[1] = bgr[1];
+                out[2] = bgr[0];
             }
         }
+        ok = std::fwrite(line.data(), 1, line.size(), file) == line.size();
     }
-    return ppm;
-}
-
-bool WriteWholeFile(const std::string& name, const Bytes& bytes)
-{
-    FILE* file = std::fopen(name.c_str(), "wb");
-    if (!file) return false;
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     ok = std::fclose(file) == 0 && ok;
-    if (!ok) std::remove(name.c_str());
-    return ok;
+    if (ok) return nullptr;
+    std::remove(name);
+    return "cannot be written";
 }
 
-int ShowInfo(const std::string& input)
+int ShowInfo(const char* input)
 {
     Bytes bytes;
     PictureFormat format;
     MemorySurface surface;
-    std::string reason = LoadPicture(input, &bytes, &format, &surface);
-    if (!reason.empty()) return Refuse(input, reason);
+    const char* reason = LoadPicture(input, &bytes, &format, &surface);
+    if (reason) return Refuse(input, reason);
     std::printf("%d %d %d\n", int(surface.layout.width), int(surface.layout.height), int(surface.layout.bitDepth));
     return 0;
 }
 
-int Convert(const std::string& input, const std::string& output, const char* paletteName)
+int Convert(const char* input, const char* output, const char* paletteName)
 {
     Bytes bytes;
     PictureFormat format;
     MemorySurface surface;
-    std::string reason = LoadPicture(input, &bytes, &format, &surface);
-    if (!reason.empty()) return Refuse(input, reason);
+    const char* reason = LoadPicture(input, &bytes, &format, &surface);
+    if (reason) return Refuse(input, reason);
 
     // 8-bit pixels are indices: the palette given, else the picture's own, else a grey ramp.
     PaletteColours colours;
     GreyRamp(&colours);
     if (paletteName) {
         reason = LoadPaletteArgument(paletteName, &colours);
-        if (!reason.empty()) return Refuse(paletteName, reason);
+        if (reason) return Refuse(paletteName, reason);
     } else if (surface.layout.bitDepth == 8 && CarriesOwnPalette(format, bytes.data(), bytes.size())) {
-        ImageStatus status = ReadPaletteBytes(PaletteFormatOf(input.c_str()), bytes.data(), bytes.size(), &colours);
+        ImageStatus status = ReadPaletteBytes(PaletteFormatOf(input), bytes.data(), bytes.size(), &colours);
         if (status != ImageOk) return Refuse(input, DescribeImageStatus(status));
     }
-    if (!WriteWholeFile(output, ComposePpm(surface, colours))) return Refuse(output, "cannot be written");
-    return 0;
+    reason = WritePpm(output, surface, colours);
+    return reason ? Refuse(output, reason) : 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc == 3 && std::string(argv[1]) == "--info") return ShowInfo(argv[2]);
+    if (argc == 3 && std::strcmp(argv[1], "--info") == 0) return ShowInfo(argv[2]);
     if (argc == 3 || argc == 4) {
         if (argv[1][0] == '-') return Usage();
         return Convert(argv[1], argv[2], argc == 4 ? argv[3] : nullptr);
