@@ -309,7 +309,7 @@ TEST_CASE(SetupStartsFromTheDiscRootAndTheLauncherEnds)
     CHECK_EQ(started.folder, std::string("E:\\"));
 }
 
-TEST_CASE(DiscWithoutSetupProgramShowsString4AndTheMainDialogAgain)
+TEST_CASE(DiscWithoutSetupProgramIsRefusedAndTheMainDialogComesBack)
 {
     RequireDrive('E', DRIVE_CDROM);
     REQUIRE(DeleteFileA(JoinPath(DriveFolder('E'), "SETUP.EXE").c_str()));
