@@ -19,7 +19,6 @@ TEST_CASE(GoGameStartsTheEngineWithTitleAndArchivesAndStoresTheFirstRun)
     ClearLauncherSettings();
     GameFolder game("launch-gogame", {"tumbleridge.rez", "tumbleridge2.rez", "tumbleridge4.rez", "sound.rez"});
     LauncherRun launcher(game, "-gogame");
-    REQUIRE(launcher.Started());
     CHECK_EQ(launcher.WaitForExit(), 1L);
     REQUIRE(game.WaitForEngineRecord());
     CHECK_EQ(game.EngineCommand(),
@@ -33,7 +32,6 @@ TEST_CASE(GoGameStartsTheEngineWithTitleAndArchivesAndStoresTheFirstRun)
     CHECK_EQ(SettingString("Language"), "English");
 
     LauncherRun second(game, "CONNECT");
-    REQUIRE(second.Started());
     CHECK_EQ(second.WaitForExit(), 1L);
     CHECK_EQ(SettingDword("Num Launcher Runs", 99), 2u);
 }
@@ -47,7 +45,6 @@ TEST_CASE(StoredSwitchesSurviveARunAsTheyWereRead)
     WriteSettingString("Disable Music", "1");  // a text where a number belongs: read as the default 0
     GameFolder game("launch-stored", {"tumbleridge.rez"});
     LauncherRun launcher(game, "-GoGame");
-    REQUIRE(launcher.Started());
     CHECK_EQ(launcher.WaitForExit(), 1L);
     CHECK_EQ(SettingDword("Disable Fog", 0), 5u);
     CHECK_EQ(SettingDword("Display Warned", 0), 1u);
@@ -60,7 +57,6 @@ TEST_CASE(QuitFromTheMainDialogEndsWithOneAndStartsNothing)
     ClearLauncherSettings();
     GameFolder game("launch-quit", {"tumbleridge.rez"});
     LauncherRun launcher(game);
-    REQUIRE(launcher.Started());
     HWND main = launcher.WaitForMain();
     REQUIRE(main != NULL);
     CHECK_EQ(WindowText(main), "Tumbleridge");
@@ -76,7 +72,6 @@ TEST_CASE(MissingMainArchiveIsReportedOnEveryAttempt)
     ClearLauncherSettings();
     GameFolder game("launch-no-archive", {"tumbleridge2.rez"});
     LauncherRun launcher(game, "-gogame");
-    REQUIRE(launcher.Started());
     HWND box = launcher.WaitForBox(IDS_NO_MAIN_ARCHIVE);
     REQUIRE(box != NULL);
     CHECK_EQ(WindowText(box), "Tumbleridge");
@@ -101,7 +96,6 @@ TEST_CASE(AnArchiveFolderCountsAsTheMainArchive)
     CreateDirectoryA(JoinPath(game.path, "tumbleridge").c_str(), NULL);
     CreateDirectoryA(JoinPath(game.path, "tumbleridge.rez").c_str(), NULL);  // not the archive file
     LauncherRun launcher(game, "-gogame");
-    REQUIRE(launcher.Started());
     CHECK_EQ(launcher.WaitForExit(), 1L);
     REQUIRE(game.WaitForEngineRecord());
     CHECK_EQ(game.EngineCommand(), "STRATHEX.EXE -windowtitle \"Tumbleridge\" -rez tumbleridge.rez");
@@ -138,7 +132,6 @@ TEST_CASE(AnEngineThatCannotStartIsReportedAndTheMainDialogComesBack)
     ClearLauncherSettings();
     GameFolder game("launch-no-engine", {"tumbleridge.rez"}, false);
     LauncherRun launcher(game, "-gomulti");
-    REQUIRE(launcher.Started());
     HWND box = launcher.WaitForBox(IDS_ENGINE_FAILED);
     REQUIRE(box != NULL);
     EndWith(box, IDOK);
@@ -154,7 +147,6 @@ TEST_CASE(ARunningEngineInTheGameFolderRefusesTheStart)
     REQUIRE(engine.Start(game.Engine(), "", game.path, "TUMBLERIDGE_ENGINE_STAY_MS=8000"));
     Sleep(300);
     LauncherRun launcher(game, "-gogame");
-    REQUIRE(launcher.Started());
     HWND box = launcher.WaitForBox(IDS_ALREADY_RUNNING);
     REQUIRE(box != NULL);
     CHECK_EQ(MessageBoxText(box), "Tumbleridge is already running.");
@@ -173,7 +165,6 @@ TEST_CASE(AnEngineRunningFromAnotherFolderDoesNotCount)
     REQUIRE(engine.Start(elsewhere.Engine(), "", elsewhere.path, "TUMBLERIDGE_ENGINE_STAY_MS=8000"));
     Sleep(300);
     LauncherRun launcher(game);
-    REQUIRE(launcher.Started());
     REQUIRE(launcher.WaitForMain() != NULL);
     CHECK_EQ(launcher.Quit(), 1L);
 }
@@ -185,19 +176,16 @@ TEST_CASE(ASecondLauncherOfTheSameFileNameEndsSilently)
     GameFolder second("launch-second", {"tumbleridge.rez"});
     GameFolder renamed("launch-renamed", {"tumbleridge.rez"}, true, "Ridge.exe");
     LauncherRun running(first);
-    REQUIRE(running.Started());
     HWND main = running.WaitForMain();
     REQUIRE(main != NULL);
 
     LauncherRun another(second, "-gogame");
-    REQUIRE(another.Started());
     CHECK_EQ(another.WaitForExit(), 0L);
     CHECK(!SettingExists("Num Launcher Runs"));
     CHECK(!FileExists(JoinPath(second.path, "engine-started.txt")));
 
     // A launcher under another file name is not the same program.
     LauncherRun other(renamed, "-gogame");
-    REQUIRE(other.Started());
     CHECK_EQ(other.WaitForExit(), 1L);
     CHECK(renamed.WaitForEngineRecord());
 

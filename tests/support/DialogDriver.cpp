@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "resource.h"
+
 namespace {
 
 DialogDriver* activeDriver = NULL;
@@ -111,6 +113,11 @@ std::string TableString(UINT id)
 }
 
 bool IsMessageBox(HWND window) { return GetDlgItem(window, 0xFFFF) != NULL; }
+
+bool IsMainDialog(HWND window)
+{
+    return GetDlgItem(window, IDOK) && GetDlgItem(window, IDC_GAME_LINK_ZONE1);
+}
 
 std::string MessageBoxText(HWND box) { return ControlText(box, 0xFFFF); }
 

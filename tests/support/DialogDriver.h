@@ -47,6 +47,7 @@ std::string ControlText(HWND dialog, int id);  // also of another process's dial
 std::string TableString(UINT id);
 std::string MessageBoxText(HWND box);      // the text of a standard message box
 bool IsMessageBox(HWND window);            // has the static text control 0xFFFF
+bool IsMainDialog(HWND window);            // the launcher's: has the Launch button and the link zones
 void ClickButton(HWND dialog, int id);     // a click, as the player makes it (BM_CLICK, synchronous)
 void PostCommand(HWND dialog, int id);     // WM_COMMAND with notification 0, posted
 void EndWith(HWND dialog, int id);         // posts the command that ends the dialog (IDOK, IDCANCEL, ...)

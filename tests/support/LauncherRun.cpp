@@ -2,7 +2,7 @@
 #include "LauncherRun.h"
 
 #include "DialogDriver.h"
-#include "resource.h"
+#include "TestKit.h"
 
 GameFolder::GameFolder(const std::string& name, const std::vector<std::string>& archives, bool withEngine,
                        const std::string& launcherName_)
@@ -41,14 +41,9 @@ bool GameFolder::WaitForEngineRecord() const
     return WaitUntil([&]() { return !EngineFolder().empty(); }, launcherPatience);
 }
 
-bool IsMainDialog(HWND window)
+LauncherRun::LauncherRun(const GameFolder& game, const std::string& arguments) : main(NULL)
 {
-    return GetDlgItem(window, IDOK) && GetDlgItem(window, IDC_GAME_LINK_ZONE1);
-}
-
-LauncherRun::LauncherRun(const GameFolder& game, const std::string& arguments) : main(NULL), started(false)
-{
-    started = program.Start(game.Launcher(), arguments, game.path);
+    REQUIRE(program.Start(game.Launcher(), arguments, game.path));
 }
 
 HWND LauncherRun::WaitForMain()

@@ -32,15 +32,12 @@ struct GameFolder {
     std::string launcherName;
 };
 
-// The main dialog of the launcher: it has the Launch button and the picture's link zones.
-bool IsMainDialog(HWND window);
-
-// The launcher started in a game folder with the arguments given.
+// The launcher started in a game folder with the arguments given; when it cannot start, the test case ends
+// there as at a failed REQUIRE.
 class LauncherRun {
 public:
     explicit LauncherRun(const GameFolder& game, const std::string& arguments = "");
 
-    bool Started() const { return started; }
     // The main dialog (also when it is shown again), kept in main; null when it does not come.
     HWND WaitForMain();
     // A message box of the launcher that shows the string id, or null.
@@ -54,9 +51,6 @@ public:
 
     RunningProgram program;
     HWND main;
-
-private:
-    bool started;
 };
 
 // Waits until the window is gone.
