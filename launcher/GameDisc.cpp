@@ -55,7 +55,11 @@ char FindGameDisc()
             return foundDiscLetter;
         }
     }
+    // A letter that names no drive cannot hold the disc; asking its type would cost a query of the system's
+    // mount manager for each of them. No answer at all (0) leaves every letter to be tested.
+    DWORD drives = GetLogicalDrives();
     for (char letter = 'A'; letter <= 'Z'; ++letter) {
+        if (drives != 0 && !(drives & (1u << (letter - 'A')))) continue;
         if (DiscInDrive(letter)) {
             foundDiscLetter = letter;
             return foundDiscLetter;

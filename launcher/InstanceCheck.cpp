@@ -1,6 +1,9 @@
 // Whether a program runs, by tool-help snapshots of the processes and their modules.
 #include "launcher/InstanceCheck.h"
 
+#include <cstring>
+
+#include "launcher/CommandLine.h"
 #include "launcher/ProcLookup.h"
 
 namespace {
@@ -9,7 +12,10 @@ typedef HANDLE(WINAPI* SnapshotFunction)(DWORD, DWORD);
 typedef BOOL(WINAPI* ProcessWalkFunction)(HANDLE, PROCESSENTRY32*);
 typedef BOOL(WINAPI* ModuleWalkFunction)(HANDLE, MODULEENTRY32*);
 
-HMODULE Kernel32() { return GetModuleHandleA("KERNEL32.DLL"); }
+HMODULE Kernel32()
+{
+    return GetModuleHandleA("KERNEL32.DLL");
+}
 
 // Compares two texts ignoring the case of ASCII letters only.
 bool EqualIgnoringAsciiCase(const char* a, const char* b)
@@ -20,6 +26,14 @@ bool EqualIgnoringAsciiCase(const char* a, const char* b)
         if (x != y) return false;
         if (x == '\0') return true;
     }
+}
+
+// Whether a process can be the program at all. A module snapshot of another process is slow (milliseconds
+// each under Wine), and the module that a match needs, the executable, bears the same file name as the
+// process entry, so only a process whose executable has the program's file name is worth one.
+bool MayRunProgram(const PROCESSENTRY32& process, const char* name)
+{
+    return EqualIgnoringAsciiCase(FileNamePart(process.szExeFile), FileNamePart(name));
 }
 
 }  // namespace
@@ -48,35 +62,65 @@ BOOL FindProcessModule(DWORD processId, DWORD moduleId, MODULEENTRY32* entry)
     return found;
 }
 
-BOOL IsProgramRunning(const char* name, int minimumCount)
+void AnswerProgramQueries(ProgramQuery* queries, int count)
 {
-    if (!name || name[0] == '\0') return FALSE;
-    bool fullPath = false;
-    for (const char* p = name; *p; ++p) {
-        if (*p == '\\') fullPath = true;
+    bool asked = false;
+    for (int i = 0; i < count; ++i) {
+        queries[i].running = FALSE;
+        queries[i].candidates = 0;
+        queries[i].matches = 0;
+        if (queries[i].name && queries[i].name[0] != '\0') asked = true;
     }
+    if (!asked) return;
 
     HMODULE kernel = Kernel32();
     SnapshotFunction snapshot = LookupProc<SnapshotFunction>(kernel, "CreateToolhelp32Snapshot");
     ProcessWalkFunction first = LookupProc<ProcessWalkFunction>(kernel, "Process32First");
     ProcessWalkFunction next = LookupProc<ProcessWalkFunction>(kernel, "Process32Next");
-    if (!snapshot || !first || !next) return FALSE;
+    if (!snapshot || !first || !next) return;
 
     HANDLE processes = snapshot(TH32CS_SNAPPROCESS, 0);
-    if (processes == INVALID_HANDLE_VALUE) return FALSE;
-    int matches = 0;
+    if (processes == INVALID_HANDLE_VALUE) return;
     PROCESSENTRY32 process;
     process.dwSize = sizeof process;
     for (BOOL more = first(processes, &process); more; more = next(processes, &process)) {
         if (process.th32ProcessID == 0) continue;
+        for (int i = 0; i < count; ++i) {
+            if (queries[i].name && queries[i].name[0] != '\0' && MayRunProgram(process, queries[i].name))
+                ++queries[i].candidates;
+        }
+    }
+    // Matches are found among the candidates only: a query with fewer candidates than it asks for (the
+    // common case, this launcher alone) is answered no without a single module snapshot.
+    int open = 0;
+    for (int i = 0; i < count; ++i) {
+        if (queries[i].candidates > 0 && queries[i].candidates >= queries[i].minimumCount) ++open;
+    }
+    for (BOOL more = open > 0 && first(processes, &process); more && open > 0; more = next(processes, &process)) {
+        if (process.th32ProcessID == 0) continue;
         MODULEENTRY32 module;
-        if (!FindProcessModule(process.th32ProcessID, process.th32ModuleID, &module)) continue;
-        const char* candidate = fullPath ? module.szExePath : module.szModule;
-        if (EqualIgnoringAsciiCase(name, candidate) && ++matches >= minimumCount) {
-            CloseHandle(processes);
-            return TRUE;
+        int moduleState = 0;  // 0 not asked yet, 1 found, -1 not found
+        for (int i = 0; i < count; ++i) {
+            ProgramQuery& query = queries[i];
+            if (query.running || query.candidates == 0 || query.candidates < query.minimumCount ||
+                !MayRunProgram(process, query.name))
+                continue;
+            if (moduleState == 0)
+                moduleState = FindProcessModule(process.th32ProcessID, process.th32ModuleID, &module) ? 1 : -1;
+            if (moduleState < 0) break;
+            const char* candidate = std::strchr(query.name, '\\') ? module.szExePath : module.szModule;
+            if (EqualIgnoringAsciiCase(query.name, candidate) && ++query.matches >= query.minimumCount) {
+                query.running = TRUE;
+                --open;
+            }
         }
     }
     CloseHandle(processes);
-    return FALSE;
+}
+
+BOOL IsProgramRunning(const char* name, int minimumCount)
+{
+    ProgramQuery query = {name, minimumCount, FALSE, 0, 0};
+    AnswerProgramQueries(&query, 1);
+    return query.running;
 }

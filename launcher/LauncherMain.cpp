@@ -16,6 +16,7 @@
 #include "launcher/LauncherState.h"
 #include "launcher/PictureChoice.h"
 #include "launcher/RegistryStore.h"
+#include "launcher/StartupSteps.h"
 #include "mainwindow/MainDialog.h"
 #include "options/ChosenArchives.h"
 #include "options/ConsoleCommands.h"
@@ -51,25 +52,31 @@ void LoadStartupTexts()
 
 namespace {
 
-// Both checks read their paths into buffers of full path length: a game folder deeper than a short buffer
-// would otherwise give a cut launcher name, or no folder at all for the engine (and so match an engine
-// running from any folder).
-bool AnotherLauncherRuns()
+// Whether another launcher of this file name runs, and whether the engine runs from the current folder.
+// Both are answered from one walk over the running processes, which costs time for each process it passes.
+// The paths are read into buffers of full path length: a game folder deeper than a short buffer would
+// otherwise give a cut launcher name, or no folder at all for the engine (and so match an engine running
+// from any folder).
+struct RunningPrograms {
+    bool anotherLauncher;
+    bool engine;
+};
+
+RunningPrograms CheckRunningPrograms()
 {
     char path[MAX_PATH];
     DWORD length = GetModuleFileNameA(NULL, path, sizeof path);
-    if (length == 0 || length >= sizeof path) return false;   // cut path: no name to compare
-    return IsProgramRunning(FileNamePart(path), 2);
-}
-
-bool EngineRuns()
-{
+    const char* ownName = length == 0 || length >= sizeof path ? "" : FileNamePart(path);  // cut: no name
     char folder[MAX_PATH];
-    DWORD length = GetCurrentDirectoryA(sizeof folder, folder);
+    length = GetCurrentDirectoryA(sizeof folder, folder);
     if (length == 0 || length >= sizeof folder) folder[0] = '\0';
     char enginePath[MAX_PATH];
     ComposeEnginePath(folder, engineProgram, enginePath, sizeof enginePath);
-    return IsProgramRunning(enginePath, 1);
+
+    ProgramQuery queries[2] = {{ownName, 2, FALSE, 0, 0}, {enginePath, 1, FALSE, 0, 0}};
+    AnswerProgramQueries(queries, 2);
+    RunningPrograms running = {queries[0].running != FALSE, queries[1].running != FALSE};
+    return running;
 }
 
 void LoadRunSettings()
@@ -146,18 +153,23 @@ void ShutDown()
 
 int LauncherMain(HINSTANCE instance, const char* arguments)
 {
+    STARTUP_STEP("loader, to the entry point");
     theApplication.instance = instance;
     theApplication.arguments = arguments;
     // Loads the themed controls that the manifest asks for before the first dialog.
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
+    STARTUP_STEP("common controls");
 
-    if (AnotherLauncherRuns()) return 0;
+    RunningPrograms running = CheckRunningPrograms();
+    STARTUP_STEP("instance checks");
+    if (running.anotherLauncher) return 0;
 
     launcherModule = instance;
     LoadStartupTexts();
+    STARTUP_STEP("start-up texts");
 
-    if (EngineRuns()) {
+    if (running.engine) {
         ShowTableMessage(NULL, IDS_ALREADY_RUNNING, captionText, MB_ICONINFORMATION);
         return 0;
     }
@@ -168,20 +180,26 @@ int LauncherMain(HINSTANCE instance, const char* arguments)
         theRegistryStore = NULL;
         return 0;
     }
+    STARTUP_STEP("registry key");
 
     char discLetter = FindGameDisc();
     discRoot[0] = '\0';
     if (discLetter) wsprintfA(discRoot, "%c:\\", discLetter);
+    STARTUP_STEP("disc search");
 
     LoadRunSettings();
     LoadSoundSettings(theRegistryStore);
+    STARTUP_STEP("run and sound settings");
     LoadCursors();
     LoadConsoleCommands();
     LoadChosenArchives();
+    STARTUP_STEP("cursors, commands, add-ons");
     LocateArchives(FindGameDisc());
+    STARTUP_STEP("second disc search, archives");
 
     LauncherSwitches switches = ScanLauncherSwitches(arguments);
     ChooseMainPicture();
+    STARTUP_STEP("switches, picture choice");
 
     RunMainLoop(switches);
     ShutDown();

@@ -7,6 +7,7 @@
 #include "launcher/DialogIcon.h"
 #include "launcher/GameDisc.h"
 #include "launcher/LauncherState.h"
+#include "launcher/StartupSteps.h"
 #include "mainwindow/ImageSet.h"
 #include "options/AdvancedOptions.h"
 #include "options/CustomizeDialog.h"
@@ -53,11 +54,13 @@ LinkZone ZoneOfControl(HWND dialog, int id)
 
 BOOL OnInitMain(HWND dialog)
 {
+    STARTUP_STEP("main dialog created");
     SetWindowTextA(dialog, "Tumbleridge");
     SetLauncherIcon(dialog, launcherModule);
     LoadMainPictures(dialog);
     linkZones[0] = ZoneOfControl(dialog, IDC_GAME_LINK_ZONE1);
     linkZones[1] = ZoneOfControl(dialog, IDC_GAME_LINK_ZONE2);
+    STARTUP_STEP("main dialog initialised");
     return TRUE;  // the platform focuses the first tab stop, Launch
 }
 

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Benchmark: time from start to the main dialog shown, beside a bare Win32 program that shows one empty
-# dialog, measured in one run under wine64 on a virtual display. RUNS sets the number of runs (default 9).
+# dialog, measured in one run under wine64 on a virtual display: once as the machine is and once with
+# SLEEPERS more processes running (default 40), each row with its ratio; then when each start-up step ends,
+# from timed builds of both programs. RUNS sets the number of runs per figure (default 15).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${BUILD_ROOT:-$root/build}"
@@ -9,7 +11,12 @@ TR_TREES=win64 "$root/scripts/build.sh"
 . "$root/scripts/wine-env.sh"
 TR_OWN_DISPLAY=1 tr_wine_start "$build"
 trap tr_wine_stop EXIT
-work="$build/win64/bench/game"
+bench="$build/win64/bench"
+work="$bench/game"
 rm -rf "$work" && cp -r "$build/win64/demo" "$work"
-wine "$build/win64/bench/bench_startup.exe" "$(winepath -w "$work/Tumbleridge.exe")" \
-    "$(winepath -w "$build/win64/bench/bench_bare_dialog.exe")" "$(winepath -w "$work")" "${RUNS:-9}"
+# The timed launcher runs under the launcher's own name, as the instance check sees it.
+mkdir -p "$bench/timed" && cp "$bench/bench_launcher_steps.exe" "$bench/timed/Tumbleridge.exe"
+w() { winepath -w "$1"; }
+wine "$bench/bench_startup.exe" "$(w "$work/Tumbleridge.exe")" "$(w "$bench/bench_bare_dialog.exe")" "$(w "$work")" \
+    "${RUNS:-15}" "$(w "$bench/bench_sleeper.exe")" "${SLEEPERS:-40}" \
+    "$(w "$bench/timed/Tumbleridge.exe")" "$(w "$bench/bench_bare_dialog_steps.exe")" "$(w "$bench/steps.txt")"
