@@ -59,15 +59,14 @@ void OpenStoreWithHint(const char* hint)
     OpenTestStore();
 }
 
-// A step for a message box that must show string id, with the launcher's caption.
-DialogStep ExpectBox(UINT id)
+// Opens the previews with step for the dialog or box they bring up (the step ends it); their result.
+int ShowPreviewsWith(DialogStep step)
 {
-    return [id](HWND box) {
-        CHECK(IsMessageBox(box));
-        CHECK_EQ(MessageBoxText(box), TableString(id));
-        CHECK_EQ(WindowText(box), std::string("Tumbleridge"));
-        EndWith(box, IDOK);
-    };
+    DialogDriver driver;
+    driver.Then(step);
+    int result = ShowPreviews(GetModuleHandleA(NULL), NULL);
+    CHECK_EQ(driver.Leftovers(), "");
+    return result;
 }
 
 bool HasControl(HWND dialog, int id)
@@ -147,10 +146,7 @@ TEST_CASE(FoundDiscIsKeptAfterItIsRemoved)
     CHECK_EQ(FindGameDisc(), 'D');
 
     // The previews still look on D, find no catalogue there, and say so instead of "no disc".
-    DialogDriver driver;
-    driver.Then(ExpectBox(IDS_NO_PREVIEWS));
-    CHECK_EQ(ShowPreviews(GetModuleHandleA(NULL), NULL), 0);
-    CHECK_EQ(driver.Leftovers(), "");
+    CHECK_EQ(ShowPreviewsWith(ExpectBox(IDS_NO_PREVIEWS)), 0);
     CloseTestStore();
 }
 
@@ -160,18 +156,15 @@ TEST_CASE(DiscInsertedLaterIsFoundByThePreviews)
     OpenStoreWithHint(NULL);
     CHECK_EQ(FindGameDisc(), '\0');
 
-    DialogDriver driver;
-    driver.Then(ExpectBox(IDS_NO_PREVIEW_DISC));
-    CHECK_EQ(ShowPreviews(GetModuleHandleA(NULL), NULL), 0);
+    CHECK_EQ(ShowPreviewsWith(ExpectBox(IDS_NO_PREVIEW_DISC)), 0);
 
     InsertDisc('G');
-    driver.Then([](HWND dialog) {
-        CHECK_EQ(Joined(ListRows(dialog, IDC_PREVIEW_MOVIES)), discMovies);
-        CHECK_EQ(Joined(ListRows(dialog, IDC_PREVIEW_DEMOS)), discDemos);
-        EndWith(dialog, IDCANCEL);
-    });
-    CHECK_EQ(ShowPreviews(GetModuleHandleA(NULL), NULL), 1);
-    CHECK_EQ(driver.Leftovers(), "");
+    CHECK_EQ(ShowPreviewsWith([](HWND dialog) {
+                 CHECK_EQ(Joined(ListRows(dialog, IDC_PREVIEW_MOVIES)), discMovies);
+                 CHECK_EQ(Joined(ListRows(dialog, IDC_PREVIEW_DEMOS)), discDemos);
+                 EndWith(dialog, IDCANCEL);
+             }),
+             1);
     CHECK_EQ(FindGameDisc(), 'G');
     CloseTestStore();
 }
@@ -185,21 +178,19 @@ TEST_CASE(PreviewsOfTheDiscListBothCataloguesAndStartADemo)
     std::string work = FreshWorkFolder("disc-previews");
     std::string record = ExpectStart(demoRecordVariable, work, "demo-started.txt");
 
-    DialogDriver driver;
-    driver.Then([&](HWND dialog) {
-        CHECK(HasControl(dialog, IDC_PREVIEW_PLAY_MOVIE));
-        CHECK(HasControl(dialog, IDC_PREVIEW_START_DEMO));
-        CHECK_EQ(Joined(ListRows(dialog, IDC_PREVIEW_MOVIES)), discMovies);
-        CHECK_EQ(Joined(ListRows(dialog, IDC_PREVIEW_DEMOS)), discDemos);
-        CHECK(movieCatalogue != NULL && demoCatalogue != NULL);
-        DoubleClickListRow(dialog, IDC_PREVIEW_DEMOS, 0);
-        StartRecord started = WaitForStartRecord(record);
-        CHECK(started.written);
-        CHECK(started.command.find("D:\\Previews\\Demos\\Skyline\\SKYDEMO.EXE") != std::string::npos);
-        EndWith(dialog, IDOK);
-    });
-    CHECK_EQ(ShowPreviews(GetModuleHandleA(NULL), NULL), 1);
-    CHECK_EQ(driver.Leftovers(), "");
+    CHECK_EQ(ShowPreviewsWith([&](HWND dialog) {
+                 CHECK(HasControl(dialog, IDC_PREVIEW_PLAY_MOVIE));
+                 CHECK(HasControl(dialog, IDC_PREVIEW_START_DEMO));
+                 CHECK_EQ(Joined(ListRows(dialog, IDC_PREVIEW_MOVIES)), discMovies);
+                 CHECK_EQ(Joined(ListRows(dialog, IDC_PREVIEW_DEMOS)), discDemos);
+                 CHECK(movieCatalogue != NULL && demoCatalogue != NULL);
+                 DoubleClickListRow(dialog, IDC_PREVIEW_DEMOS, 0);
+                 StartRecord started = WaitForStartRecord(record);
+                 CHECK(started.written);
+                 CHECK(started.command.find("D:\\Previews\\Demos\\Skyline\\SKYDEMO.EXE") != std::string::npos);
+                 EndWith(dialog, IDOK);
+             }),
+             1);
     CHECK(movieCatalogue == NULL);
     CHECK(demoCatalogue == NULL);
     CloseTestStore();
@@ -210,17 +201,15 @@ TEST_CASE(OnlyDemosCatalogueShowsTheDemosTemplate)
     RequireDrive('D', DRIVE_CDROM);
     REQUIRE(DeleteFileA(JoinPath(DriveFolder('D'), "Previews\\Movies\\Movies.ini").c_str()));
     OpenStoreWithHint(NULL);
-    DialogDriver driver;
-    driver.Then([](HWND dialog) {
-        CHECK(!HasControl(dialog, IDC_PREVIEW_MOVIES));
-        CHECK(!HasControl(dialog, IDC_PREVIEW_PLAY_MOVIE));
-        CHECK(HasControl(dialog, IDC_PREVIEW_START_DEMO));
-        CHECK_EQ(Joined(ListRows(dialog, IDC_PREVIEW_DEMOS)), discDemos);
-        CHECK(movieCatalogue == NULL);
-        EndWith(dialog, IDOK);
-    });
-    CHECK_EQ(ShowPreviews(GetModuleHandleA(NULL), NULL), 1);
-    CHECK_EQ(driver.Leftovers(), "");
+    CHECK_EQ(ShowPreviewsWith([](HWND dialog) {
+                 CHECK(!HasControl(dialog, IDC_PREVIEW_MOVIES));
+                 CHECK(!HasControl(dialog, IDC_PREVIEW_PLAY_MOVIE));
+                 CHECK(HasControl(dialog, IDC_PREVIEW_START_DEMO));
+                 CHECK_EQ(Joined(ListRows(dialog, IDC_PREVIEW_DEMOS)), discDemos);
+                 CHECK(movieCatalogue == NULL);
+                 EndWith(dialog, IDOK);
+             }),
+             1);
     CloseTestStore();
 }
 
@@ -229,16 +218,14 @@ TEST_CASE(OnlyMoviesCatalogueShowsTheMoviesTemplate)
     RequireDrive('D', DRIVE_CDROM);
     REQUIRE(DeleteFileA(JoinPath(DriveFolder('D'), "Previews\\Demos\\Demos.ini").c_str()));
     OpenStoreWithHint(NULL);
-    DialogDriver driver;
-    driver.Then([](HWND dialog) {
-        CHECK(!HasControl(dialog, IDC_PREVIEW_DEMOS));
-        CHECK(!HasControl(dialog, IDC_PREVIEW_START_DEMO));
-        CHECK(HasControl(dialog, IDC_PREVIEW_PLAY_MOVIE));
-        CHECK_EQ(Joined(ListRows(dialog, IDC_PREVIEW_MOVIES)), discMovies);
-        EndWith(dialog, IDOK);
-    });
-    CHECK_EQ(ShowPreviews(GetModuleHandleA(NULL), NULL), 1);
-    CHECK_EQ(driver.Leftovers(), "");
+    CHECK_EQ(ShowPreviewsWith([](HWND dialog) {
+                 CHECK(!HasControl(dialog, IDC_PREVIEW_DEMOS));
+                 CHECK(!HasControl(dialog, IDC_PREVIEW_START_DEMO));
+                 CHECK(HasControl(dialog, IDC_PREVIEW_PLAY_MOVIE));
+                 CHECK_EQ(Joined(ListRows(dialog, IDC_PREVIEW_MOVIES)), discMovies);
+                 EndWith(dialog, IDOK);
+             }),
+             1);
     CloseTestStore();
 }
 
@@ -249,10 +236,7 @@ TEST_CASE(CataloguesWithoutSectionsSayThereAreNoPreviews)
     REQUIRE(WriteFileBytes(JoinPath(disc, "Previews\\Movies\\Movies.ini"), "; no movies yet\r\nName=Loose key\r\n"));
     REQUIRE(WriteFileBytes(JoinPath(disc, "Previews\\Demos\\Demos.ini"), ""));
     OpenStoreWithHint(NULL);
-    DialogDriver driver;
-    driver.Then(ExpectBox(IDS_NO_PREVIEWS));
-    CHECK_EQ(ShowPreviews(GetModuleHandleA(NULL), NULL), 0);
-    CHECK_EQ(driver.Leftovers(), "");
+    CHECK_EQ(ShowPreviewsWith(ExpectBox(IDS_NO_PREVIEWS)), 0);
     CHECK(movieCatalogue == NULL && demoCatalogue == NULL);
     CloseTestStore();
 }

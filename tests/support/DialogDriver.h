@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "TestKit.h"
+
 typedef std::function<void(HWND dialog)> DialogStep;
 
 class DialogDriver {
@@ -62,5 +64,16 @@ int ListSelection(HWND dialog, int id);
 void SelectListRow(HWND dialog, int id, int row);
 void DoubleClickListRow(HWND dialog, int id, int row);
 bool IsControlEnabled(HWND dialog, int id);
+
+// A step for a message box that must show string id under the launcher's caption; it answers with button.
+inline DialogStep ExpectBox(UINT id, int button = IDOK)
+{
+    return [id, button](HWND box) {
+        CHECK(IsMessageBox(box));
+        CHECK_EQ(MessageBoxText(box), TableString(id));
+        CHECK_EQ(WindowText(box), "Tumbleridge");
+        EndWith(box, button);
+    };
+}
 
 #endif
