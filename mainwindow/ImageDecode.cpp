@@ -1,6 +1,8 @@
 // Parsing and decoding of the picture and palette formats, from bytes in memory to surface rows.
 #include "mainwindow/ImageDecode.h"
 
+#include "mainwindow/RunDecode.h"
+
 #include <cctype>
 #include <cstring>
 
@@ -57,37 +59,6 @@ ImageStatus ReadInfoHeader(const uint8_t* info, size_t available, PictureHeader*
     // The colour table is readable whatever the rows are stored like: a compressed bitmap is still a palette.
     *tableEntries = ColourTableEntries(uint32_t(header->bitDepth), Read32(info + 32));
     if (Read32(info + 16) != 0) return ImageCompressed;
-    return ImageOk;
-}
-
-// Decodes PCX-style run-length codes until exactly count bytes are written to out. A byte of 0xC0 or more
-// repeats the next byte (its low six bits) times; any other byte is itself.
-ImageStatus DecodeRunLengthLine(const uint8_t* bytes, size_t size, size_t* position, uint8_t* out, size_t count)
-{
-    size_t pos = *position;
-    size_t filled = 0;
-    while (filled < count) {
-        if (pos >= size) return ImageCodesEnd;
-        uint8_t code = bytes[pos];
-        if (code < 0xC0) {
-            // A span of plain bytes is copied in one block, up to the next run code or the line's end.
-            size_t end = pos + 1;
-            size_t limit = pos + (count - filled) < size ? pos + (count - filled) : size;
-            while (end < limit && bytes[end] < 0xC0) ++end;
-            std::memcpy(out + filled, bytes + pos, end - pos);
-            filled += end - pos;
-            pos = end;
-            continue;
-        }
-        ++pos;
-        if (pos >= size) return ImageCodesEnd;
-        size_t run = code & 0x3F;
-        uint8_t value = bytes[pos++];
-        if (run > count - filled) return ImageRunPastRow;
-        std::memset(out + filled, value, run);
-        filled += run;
-    }
-    *position = pos;
     return ImageOk;
 }
 
@@ -334,7 +305,8 @@ ImageStatus DecodePcxRows(const uint8_t* bytes, size_t size, const PictureHeader
     size_t pos = pcxHeaderBytes;
     for (int32_t r = 0; r < layout.height; ++r) {
         uint8_t* row = target.bits + target.rowOffsets[r];
-        ImageStatus status = DecodeRunLengthLine(bytes, size, &pos, direct ? row : line.data(), lineBytes);
+        ImageStatus status =
+            DecodeRunLengthLine(FastestRunScan(), bytes, size, &pos, direct ? row : line.data(), lineBytes);
         if (status != ImageOk) return status;
         if (direct) continue;
         if (header.planes == 1) {
@@ -362,34 +334,13 @@ ImageStatus DecodePackedRows(const uint8_t* bytes, size_t size, const PictureHea
     size_t width = size_t(layout.width);
     if (!(header.flags & packedRunCoding)) {
         for (int32_t r = 0; r < layout.height; ++r) {
-            ImageStatus status = DecodeRunLengthLine(bytes, size, &pos, target.bits + target.rowOffsets[r], width);
+            ImageStatus status =
+                DecodeRunLengthLine(FastestRunScan(), bytes, size, &pos, target.bits + target.rowOffsets[r], width);
             if (status != ImageOk) return status;
         }
         return ImageOk;
     }
-    // Packed runs: codes follow one another across row ends; a code may not reach past its row.
-    int32_t r = 0;
-    size_t column = 0;
-    uint8_t* row = target.bits + target.rowOffsets[0];
-    while (r < layout.height) {
-        if (pos >= size) return ImageCodesEnd;
-        uint8_t code = bytes[pos++];
-        size_t count = code & 0x7F;
-        if (count > width - column) return ImageRunPastRow;
-        if (code >= 0x80) {
-            std::memset(row + column, header.fill, count);
-        } else {
-            if (count > size - pos) return ImageCodesEnd;
-            std::memcpy(row + column, bytes + pos, count);
-            pos += count;
-        }
-        column += count;
-        if (column == width) {
-            column = 0;
-            if (++r < layout.height) row = target.bits + target.rowOffsets[r];
-        }
-    }
-    return ImageOk;
+    return DecodePackedRunRows(FastestRunScan(), bytes, size, pos, header.fill, target);
 }
 
 ImageStatus CopyRawRows(const uint8_t* pixels, size_t size, const RowTarget& target)

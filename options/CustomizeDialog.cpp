@@ -1,6 +1,8 @@
 // The add-on archive dialog "CUSTOMIZE".
 #include "options/CustomizeDialog.h"
 
+#include <commctrl.h>
+
 #include <string>
 #include <vector>
 
@@ -11,6 +13,12 @@
 #include "resource.h"
 
 namespace {
+
+// The message the chosen list sends while an entry is dragged, and the row the drag started from (-1 when
+// no drag runs). One dialog is open at a time.
+UINT dragListMessage = 0;
+int dragFrom = -1;
+const UINT_PTR chosenKeysId = 1;
 
 // The text of a list box row; false for a row that cannot be read.
 bool ListRowText(HWND list, LRESULT row, std::string* text)
@@ -63,6 +71,78 @@ void EnableArchiveButton(HWND dialog, int buttonId, int listId, bool enable)
         SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, listId)), TRUE);
 }
 
+// Puts the entry of row `from` at row `to`, selected; false (the list unchanged) when either row is missing.
+bool MoveArchiveRow(HWND list, int from, int to)
+{
+    LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
+    if (count == LB_ERR || from < 0 || to < 0 || from >= count || to >= count || from == to) return false;
+    std::string name;
+    if (!ListRowText(list, from, &name)) return false;
+    // The copy goes in before the original goes, so a list that cannot take it loses nothing.
+    LRESULT at = to > from ? to + 1 : to;
+    if (at == count) at = -1;
+    LRESULT inserted =
+        SendMessageA(list, LB_INSERTSTRING, static_cast<WPARAM>(at), reinterpret_cast<LPARAM>(name.c_str()));
+    if (inserted == LB_ERR || inserted == LB_ERRSPACE) return false;
+    SendMessageA(list, LB_DELETESTRING, static_cast<WPARAM>(to > from ? from : from + 1), 0);
+    SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(to), 0);
+    return true;
+}
+
+void MoveAndUpdate(HWND dialog, int step)
+{
+    MoveSelectedArchive(GetDlgItem(dialog, IDC_CUSTOM_CHOSEN), step);
+    UpdateArchiveButtons(dialog);
+}
+
+// Alt+Up and Alt+Down on the chosen list do what Move up and Move down do.
+LRESULT CALLBACK ChosenListKeys(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
+{
+    const LPARAM altHeld = 1 << 29;
+    if (message == WM_SYSKEYDOWN && (wParam == VK_UP || wParam == VK_DOWN) && (lParam & altHeld)) {
+        MoveAndUpdate(GetParent(list), wParam == VK_UP ? -1 : 1);
+        return 0;
+    }
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(list, ChosenListKeys, chosenKeysId);
+    return DefSubclassProc(list, message, wParam, lParam);
+}
+
+// A drag in the chosen list: the dragged entry takes the place of the row it is dropped on, which the
+// insertion mark points at while it moves. A drop outside the list, or a cancelled drag, changes nothing.
+LRESULT OnChosenListDrag(HWND dialog, const DRAGLISTINFO& drag)
+{
+    switch (drag.uNotification) {
+        case DL_BEGINDRAG:
+            dragFrom = LBItemFromPt(drag.hWnd, drag.ptCursor, FALSE);
+            return dragFrom >= 0;
+        case DL_DRAGGING: {
+            int over = dragFrom >= 0 ? LBItemFromPt(drag.hWnd, drag.ptCursor, TRUE) : -1;
+            DrawInsert(dialog, drag.hWnd, over);
+            return over >= 0 ? DL_MOVECURSOR : DL_STOPCURSOR;
+        }
+        case DL_DROPPED: {
+            DrawInsert(dialog, drag.hWnd, -1);
+            int to = LBItemFromPt(drag.hWnd, drag.ptCursor, FALSE);
+            if (dragFrom >= 0 && to >= 0) MoveArchiveRow(drag.hWnd, dragFrom, to);
+            dragFrom = -1;
+            UpdateArchiveButtons(dialog);
+            return 0;
+        }
+        default:  // DL_CANCELDRAG
+            DrawInsert(dialog, drag.hWnd, -1);
+            dragFrom = -1;
+            return 0;
+    }
+}
+
+// The drag list's answers travel in the dialog's message result.
+BOOL OnDragListMessage(HWND dialog, const DRAGLISTINFO* drag)
+{
+    if (!drag || drag->hWnd != GetDlgItem(dialog, IDC_CUSTOM_CHOSEN)) return FALSE;
+    SetWindowLongPtrA(dialog, DWLP_MSGRESULT, OnChosenListDrag(dialog, *drag));
+    return TRUE;
+}
+
 BOOL OnInitCustomize(HWND dialog)
 {
     LoadChosenArchives();
@@ -73,6 +153,10 @@ BOOL OnInitCustomize(HWND dialog)
         // Names whose files have gone from "Custom" still show: the choice is the player's to change.
         for (const std::string& name : chosenArchives)
             SendMessageA(chosen, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+        dragListMessage = RegisterWindowMessageA(DRAGLISTMSGSTRING);
+        dragFrom = -1;
+        MakeDragList(chosen);
+        SetWindowSubclass(chosen, ChosenListKeys, chosenKeysId, 0);
         UpdateArchiveButtons(dialog);
     } else {
         ShowLauncherMessage(dialog, IDS_NO_CUSTOM_ARCHIVES, MB_OK);
@@ -123,6 +207,12 @@ BOOL OnCustomizeCommand(HWND dialog, int id, int code)
                 return TRUE;
             case IDC_CUSTOM_REMOVE:
                 RemoveAndUpdate(dialog);
+                return TRUE;
+            case IDC_CUSTOM_UP:
+                MoveAndUpdate(dialog, -1);
+                return TRUE;
+            case IDC_CUSTOM_DOWN:
+                MoveAndUpdate(dialog, 1);
                 return TRUE;
             default:
                 return TRUE;
@@ -186,18 +276,32 @@ BOOL RemoveSelectedArchive(HWND, HWND chosen)
     return TRUE;
 }
 
+BOOL MoveSelectedArchive(HWND chosen, int step)
+{
+    LRESULT selected = SendMessageA(chosen, LB_GETCURSEL, 0, 0);
+    if (selected == LB_ERR) return FALSE;
+    return MoveArchiveRow(chosen, static_cast<int>(selected), static_cast<int>(selected) + step) ? TRUE : FALSE;
+}
+
 void UpdateArchiveButtons(HWND dialog)
 {
     HWND chosen = GetDlgItem(dialog, IDC_CUSTOM_CHOSEN);
     std::string name;
     bool canAdd = SelectedRowText(GetDlgItem(dialog, IDC_CUSTOM_AVAILABLE), &name) && !ListHoldsExactly(chosen, name);
-    bool canRemove = SendMessageA(chosen, LB_GETCURSEL, 0, 0) != LB_ERR;
+    LRESULT selected = SendMessageA(chosen, LB_GETCURSEL, 0, 0);
+    LRESULT count = SendMessageA(chosen, LB_GETCOUNT, 0, 0);
+    bool canRemove = selected != LB_ERR;
     EnableArchiveButton(dialog, IDC_CUSTOM_ADD, IDC_CUSTOM_AVAILABLE, canAdd);
     EnableArchiveButton(dialog, IDC_CUSTOM_REMOVE, IDC_CUSTOM_CHOSEN, canRemove);
+    EnableArchiveButton(dialog, IDC_CUSTOM_UP, IDC_CUSTOM_CHOSEN, canRemove && selected > 0);
+    EnableArchiveButton(dialog, IDC_CUSTOM_DOWN, IDC_CUSTOM_CHOSEN,
+                        canRemove && count != LB_ERR && selected + 1 < count);
 }
 
 INT_PTR CALLBACK CustomizeDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message != 0 && message == dragListMessage)
+        return OnDragListMessage(dialog, reinterpret_cast<const DRAGLISTINFO*>(lParam));
     switch (message) {
         case WM_INITDIALOG:
             return OnInitCustomize(dialog);

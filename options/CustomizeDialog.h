@@ -20,7 +20,12 @@ BOOL AddSelectedArchive(HWND available, HWND chosen);
 // was the last. False without a selection.
 BOOL RemoveSelectedArchive(HWND available, HWND chosen);
 
-// Add is enabled when the selected available name is not chosen yet; Remove when a chosen name is selected.
+// Moves the chosen list's selected entry one row up (step -1) or down (step 1), keeping it selected and in
+// view. False without a selection or when it cannot move that way; the list is then as it was.
+BOOL MoveSelectedArchive(HWND chosen, int step);
+
+// Add is enabled when the selected available name is not chosen yet; Remove when a chosen name is selected;
+// Move up and Move down when the selected chosen entry has a row above or below it.
 void UpdateArchiveButtons(HWND dialog);
 
 #endif

@@ -118,6 +118,8 @@
 #define IDC_CUSTOM_AVAILABLE        1039
 #define IDC_CUSTOM_CHOSEN           1040
 #define IDC_CUSTOM_KEEP             1043
+#define IDC_CUSTOM_UP               1044
+#define IDC_CUSTOM_DOWN             1045
 
 // ---------------------------------------------------------------- "3DSOUND"
 #define IDC_SOUND_PROVIDERS         1075

@@ -46,8 +46,10 @@ bool Shoot(HWND window, const char* name)
     return ok;
 }
 
-// Sends a command to a dialog, waits for the dialog it opens, takes its picture and closes it.
-HWND Open(HWND from, int command, const std::function<bool(HWND)>& match, const char* name, bool close = true)
+// Sends a command to a dialog, waits for the dialog it opens, sets it up when asked, takes its picture and
+// closes it.
+HWND Open(HWND from, int command, const std::function<bool(HWND)>& match, const char* name, bool close = true,
+          const std::function<void(HWND)>& prepare = nullptr)
 {
     PostMessageA(from, WM_COMMAND, MAKEWPARAM(command, 0), 0);
     HWND opened = WaitFor([&](HWND window) { return window != from && match(window); });
@@ -56,12 +58,27 @@ HWND Open(HWND from, int command, const std::function<bool(HWND)>& match, const 
         ++failures;
         return NULL;
     }
+    if (prepare) {
+        prepare(opened);
+        Sleep(300);
+    }
     Shoot(opened, name);
     if (close) {
         PostMessageA(opened, WM_COMMAND, IDCANCEL, 0);
         for (int i = 0; i < 100 && IsWindow(opened); ++i) Sleep(50);
     }
     return opened;
+}
+
+// An add-on not chosen yet and a middle chosen one selected, so that every button of the dialog is enabled.
+void SelectAddOns(HWND dialog)
+{
+    LRESULT notChosen = SendDlgItemMessageA(dialog, IDC_CUSTOM_AVAILABLE, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                            reinterpret_cast<LPARAM>("weapons_pack.rez"));
+    SendDlgItemMessageA(dialog, IDC_CUSTOM_AVAILABLE, LB_SETCURSEL, static_cast<WPARAM>(notChosen), 0);
+    SendDlgItemMessageA(dialog, IDC_CUSTOM_CHOSEN, LB_SETCURSEL, 1, 0);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_CUSTOM_CHOSEN, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_CUSTOM_CHOSEN)));
 }
 
 }  // namespace
@@ -77,6 +94,8 @@ int main(int argc, char** argv)
     WriteSettingDword("Display Warned", 0);
     WriteSettingDword("AdvWarning", 0);
     WriteSettingDword("Sound Enum Warning", 0);
+    WriteSettingDword("Save Rez Files", 1);
+    WriteSettingString("Rez Files", "Highlands.rez|Sky Harbour.rez|NightRaid.rez");
 
     if (!launcher.Start(argv[1], "", argv[2])) {
         std::printf("FAILED: cannot start %s\n", argv[1]);
@@ -128,7 +147,7 @@ int main(int argc, char** argv)
     }
     Sleep(300);
 
-    Open(main, IDC_GAME_CUSTOMIZE, HasControl(IDC_CUSTOM_AVAILABLE), "customize");
+    Open(main, IDC_GAME_CUSTOMIZE, HasControl(IDC_CUSTOM_AVAILABLE), "customize", true, SelectAddOns);
     Sleep(300);
     Open(main, IDC_GAME_PREVIEWS,
          [](HWND window) { return GetDlgItem(window, IDC_PREVIEW_MOVIES) || GetDlgItem(window, IDC_PREVIEW_DEMOS); },

@@ -1,6 +1,7 @@
 // The portable picture and palette readers on files composed here, byte by byte.
 #include "AllocationLimit.h"
 #include "PictureBuilders.h"
+#include "RunScanCheck.h"
 #include "TestKit.h"
 #include "mainwindow/ImageDecode.h"
 
@@ -442,4 +443,56 @@ TEST_CASE(StaticColoursOfA256ColourDisplayTakeBothEndsOfThePalette)
     CHECK(entries[0][0] == 200 && entries[255][0] == 200 && entries[100][3] == 0);
     MergeStaticColours(entries, system, 4096, 21);
     CHECK(entries[9][0] == 9 && entries[10][0] == 200 && entries[245][3] == paletteReservedFlag);
+}
+
+namespace {
+
+// Rows of plain stretches and runs of every length up to 70, single bytes of 0xC0 or more and stretches of
+// several windows, so that stretches and runs end at every offset within a block and a window of the loops.
+TestPicture StretchPicture(int width, int height)
+{
+    TestPicture picture = {width, height, 1, Bytes(size_t(width) * height)};
+    unsigned state = unsigned(width);
+    size_t i = 0;
+    for (int segment = 0; i < picture.pixels.size(); ++segment) {
+        state = state * 1103515245u + 12345u;
+        size_t length = segment % 9 == 4 ? 150 + segment % 150 : segment % 71;
+        uint8_t value = uint8_t(state >> 16);
+        for (size_t k = 0; k < length && i < picture.pixels.size(); ++k, ++i)
+            picture.pixels[i] = segment % 3 ? uint8_t((value + k * 7) % 0xC0) : value;
+    }
+    return picture;
+}
+
+}  // namespace
+
+TEST_CASE(RunScansDecodeLikeTheReferenceUpToEveryEdge)
+{
+    for (int width : {1, 15, 129, 300}) {
+        Bytes file = PidRowCodedFile(StretchPicture(width, 40));
+        Bytes codes(file.begin() + 32, file.end());
+        // Whole lines, lines that end inside stretches and runs (a run past the line's end), and codes cut short.
+        for (size_t count : {size_t(width), size_t(width) + 9, size_t(width) * 3 - 1}) {
+            for (size_t drop = 0; drop <= codes.size() / 3; drop += 1 + drop % 37) {
+                size_t cut = codes.size() - drop;
+                std::string reference = LineRecord(ReferenceLine, codes.data(), cut, count);
+                CHECK(LineRecord(WordLine, codes.data(), cut, count) == reference);
+                CHECK(LineRecord(VectorLine, codes.data(), cut, count) == reference);
+            }
+        }
+        // Packed runs: the same picture whole, cut short, or read with rows that its codes cross.
+        TestPicture picture = StretchPicture(width, 40);
+        Bytes packed = PidPackedFile(picture, 0x41);
+        MemorySurface surface;
+        REQUIRE(DecodePictureToMemory(PicturePacked, packed.data(), packed.size(), &surface) == ImageOk);
+        CHECK(SamePixels(surface, picture));
+        for (size_t drop = 0; drop <= (packed.size() - 32) / 3; drop += 1 + drop % 41) {
+            size_t cut = packed.size() - drop;
+            for (int32_t rowWidth : {width, width + 1}) {
+                std::string word = PackedRecord(RunScanWord, packed.data() + 32, cut - 32, rowWidth, 40, 0x41);
+                CHECK(PackedRecord(RunScanVector, packed.data() + 32, cut - 32, rowWidth, 40, 0x41) == word);
+                CHECK(word.find("guard") == std::string::npos);
+            }
+        }
+    }
 }

@@ -2,7 +2,6 @@
 #include "AdvancedTestRun.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "DialogDriver.h"
 #include "TestRegistry.h"
@@ -60,49 +59,4 @@ std::string TableTextWithBreaks(UINT id)
         result += c;
     }
     return result;
-}
-
-std::vector<int> TabOrder(HWND dialog)
-{
-    std::vector<int> ids;
-    HWND first = GetNextDlgTabItem(dialog, NULL, FALSE);
-    for (HWND control = first; control && ids.size() < 64;) {
-        ids.push_back(GetDlgCtrlID(control));
-        control = GetNextDlgTabItem(dialog, control, FALSE);
-        if (control == first) break;
-    }
-    return ids;
-}
-
-namespace {
-
-BOOL CALLBACK CollectMnemonic(HWND control, LPARAM context)
-{
-    std::string* letters = reinterpret_cast<std::string*>(context);
-    char text[256];
-    text[0] = '\0';
-    GetWindowTextA(control, text, sizeof text);
-    for (const char* p = text; *p; ++p) {
-        if (*p != '&') continue;
-        if (p[1] == '&') {  // "&&" is a plain ampersand
-            ++p;
-            continue;
-        }
-        if (p[1]) letters->push_back(static_cast<char>(std::toupper(static_cast<unsigned char>(p[1]))));
-        break;
-    }
-    return TRUE;
-}
-
-}  // namespace
-
-std::string MnemonicClashes(HWND dialog)
-{
-    std::string letters;
-    EnumChildWindows(dialog, CollectMnemonic, reinterpret_cast<LPARAM>(&letters));
-    std::string clashes;
-    for (size_t i = 0; i < letters.size(); ++i) {
-        if (letters.find(letters[i]) != i && clashes.find(letters[i]) == std::string::npos) clashes += letters[i];
-    }
-    return clashes;
 }

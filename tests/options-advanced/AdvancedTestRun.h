@@ -24,9 +24,4 @@ std::vector<std::string> SettingNames();
 // field needs it.
 std::string TableTextWithBreaks(UINT id);
 
-// The controls' ids in the order the Tab key visits them, from the first.
-std::vector<int> TabOrder(HWND dialog);
-// The mnemonic letters used more than once among the dialog's controls (empty when none clash).
-std::string MnemonicClashes(HWND dialog);
-
 #endif

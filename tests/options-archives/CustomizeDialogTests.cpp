@@ -7,6 +7,7 @@
 #include "TestKit.h"
 #include "TestRegistry.h"
 #include "launcher/LauncherState.h"
+#include "options/ArchiveList.h"
 #include "options/ChosenArchives.h"
 #include "options/CustomizeDialog.h"
 #include "resource.h"
@@ -58,6 +59,44 @@ void Choose(HWND dialog, const std::string& name)
 {
     SelectListRow(dialog, available, RowOf(dialog, available, name));
     ClickButton(dialog, IDC_CUSTOM_ADD);
+}
+
+bool CanMove(HWND dialog, bool up, bool down)
+{
+    return IsControlEnabled(dialog, IDC_CUSTOM_UP) == up && IsControlEnabled(dialog, IDC_CUSTOM_DOWN) == down;
+}
+
+// One way of reordering the chosen list of a dialog, and the "Rez Files" text it leaves after the end.
+struct Reorder {
+    const char* stored;
+    int from;
+    int how;  // Move up or down pressed, Alt with an arrow key on the focused list, or a mouse drag (0; -1 with
+              // Esc pressed before the button is let go)
+    int to;   // for a drag: a row, or -1 for the left of the list
+    int end;
+    const char* expected;
+};
+
+void Apply(HWND dialog, const Reorder& step)
+{
+    HWND list = GetDlgItem(dialog, chosen);
+    SelectListRow(dialog, chosen, step.from);
+    if (step.how == VK_UP || step.how == VK_DOWN) {
+        SetFocus(list);
+        SendMessageA(list, WM_SYSKEYDOWN, static_cast<WPARAM>(step.how), (1 << 29) | 1);  // bit 29: Alt held
+    } else if (step.how > 0) {
+        ClickButton(dialog, step.how);
+    } else {
+        POINT points[2];
+        for (int end = 0; end < 2; ++end) {
+            RECT item = {};
+            SendMessageA(list, LB_GETITEMRECT, std::max(end ? step.to : step.from, 0), reinterpret_cast<LPARAM>(&item));
+            points[end] = {end && step.to < 0 ? item.left - 20 : item.left + 10, (item.top + item.bottom) / 2};
+            ClientToScreen(list, &points[end]);
+        }
+        DragWithMouse(dialog, points[0], points[1], step.how < 0);
+    }
+    EndWith(dialog, step.end);
 }
 
 }  // namespace
@@ -230,4 +269,64 @@ TEST_CASE(TooLongAChoiceStoresTheFrontThatReadsBackAndTellsThePlayer)
     LoadChosenArchives();
     CHECK(chosenArchives == names);
     CHECK_EQ(driver.Leftovers(), "");
+}
+
+TEST_CASE(MoveButtonsFollowTheSelectionAndTheTabOrderRunsDownTheColumn)
+{
+    GameFolder game("customize-move-buttons", {"a.rez", "b.rez", "c.rez", "d.rez"});
+    WriteSettingDword("Save Rez Files", 1);
+    WriteSettingString("Rez Files", "a.rez|b.rez|c.rez");
+    DialogDriver driver;
+    driver.Then([](HWND d) {
+        CHECK(CanMove(d, false, false));
+        SelectListRow(d, chosen, 0);
+        CHECK(CanMove(d, false, true));  // the first cannot move up, the last not down
+        SelectListRow(d, chosen, 2);
+        CHECK(CanMove(d, true, false));
+        SelectListRow(d, chosen, 1);
+        CHECK(CanMove(d, true, true));
+        SelectListRow(d, available, RowOf(d, available, "d.rez"));
+        CHECK(TabOrder(d) == std::vector<int>({available, IDC_CUSTOM_ADD, chosen, IDC_CUSTOM_REMOVE, IDC_CUSTOM_UP,
+                                               IDC_CUSTOM_DOWN, IDC_CUSTOM_KEEP, IDOK, IDCANCEL}));
+        CHECK_EQ(MnemonicClashes(d), "");
+        ClickButton(d, IDC_CUSTOM_DOWN);  // the moved entry stays selected, now last
+        CHECK_EQ(ListSelection(d, chosen), 2);
+        CHECK(CanMove(d, true, false));
+        EndWith(d, IDCANCEL);
+    });
+    CHECK_EQ(game.Open(), 0);
+    CHECK_EQ(driver.PendingSteps(), 0u);
+}
+
+TEST_CASE(ButtonsKeysAndDragsReorderTheChoiceThatOkStores)
+{
+    const char* abc = "a.rez|b.rez|c.rez";
+    const Reorder steps[] = {
+        {abc, 0, IDC_CUSTOM_DOWN, 0, IDOK, "b.rez|a.rez|c.rez"},
+        {abc, 1, IDC_CUSTOM_UP, 0, IDOK, "b.rez|a.rez|c.rez"},
+        {abc, 1, VK_UP, 0, IDOK, "b.rez|a.rez|c.rez"},
+        {abc, 1, VK_DOWN, 0, IDOK, "a.rez|c.rez|b.rez"},
+        {abc, 0, VK_UP, 0, IDOK, abc},
+        {abc, 2, 0, 0, IDOK, "c.rez|a.rez|b.rez"},
+        {abc, 0, 0, 2, IDOK, "b.rez|c.rez|a.rez"},
+        {abc, 0, 0, -1, IDOK, abc},  // dropped outside the list
+        {abc, 2, -1, 0, IDOK, abc},  // Esc pressed during the drag
+        {abc, 0, IDC_CUSTOM_DOWN, 0, IDCANCEL, abc},
+        {"a.rez|a.rez|c.rez", 1, IDC_CUSTOM_DOWN, 0, IDOK, "a.rez|c.rez|a.rez"},  // a duplicate moves alone
+    };
+    for (const Reorder& step : steps) {
+        GameFolder game("customize-reorder");
+        WriteSettingDword("Save Rez Files", 1);
+        WriteSettingString("Rez Files", step.stored);
+        DialogDriver driver;
+        driver.Then([&](HWND d) { Apply(d, step); });
+        driver.Then([&](HWND d) {  // the next opening shows the stored order
+            CHECK(ListRows(d, chosen) == SplitArchiveText(step.expected));
+            EndWith(d, IDCANCEL);
+        });
+        CHECK_EQ(game.Open(), step.end == IDCANCEL ? 0 : 1);
+        CHECK_EQ(SettingString("Rez Files"), step.expected);
+        CHECK_EQ(game.Open(), 0);
+        CHECK_EQ(driver.PendingSteps(), 0u);
+    }
 }

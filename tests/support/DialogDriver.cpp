@@ -2,6 +2,7 @@
 #include "DialogDriver.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "resource.h"
 
@@ -187,4 +188,97 @@ bool IsControlEnabled(HWND dialog, int id)
 {
     HWND control = GetDlgItem(dialog, id);
     return control && IsWindowEnabled(control);
+}
+
+void PumpMessages(DWORD milliseconds)
+{
+    DWORD start = GetTickCount();
+    do {
+        MSG message;
+        while (PeekMessageA(&message, NULL, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        Sleep(10);
+    } while (GetTickCount() - start < milliseconds);
+}
+
+namespace {
+
+// A mouse event at a screen point: the position travels with the event, so no event can see the pointer
+// where an earlier or later one put it.
+void MouseAt(POINT point, DWORD flags)
+{
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = point.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = point.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
+    SendInput(1, &input, sizeof input);
+    PumpMessages(100);
+}
+
+}  // namespace
+
+void DragWithMouse(HWND window, POINT from, POINT to, bool escape)
+{
+    // A window that has just opened may not be on the screen yet, and input would go past it.
+    SetForegroundWindow(window);
+    PumpMessages(300);
+    MouseAt(from, 0);
+    MouseAt(from, MOUSEEVENTF_LEFTDOWN);
+    POINT halfWay = {(from.x + to.x) / 2, (from.y + to.y) / 2};  // as a hand moves it
+    MouseAt(halfWay, 0);
+    MouseAt(to, 0);
+    if (escape) {
+        keybd_event(VK_ESCAPE, 0, 0, 0);
+        keybd_event(VK_ESCAPE, 0, KEYEVENTF_KEYUP, 0);
+        PumpMessages(100);
+    }
+    MouseAt(to, MOUSEEVENTF_LEFTUP);
+}
+
+std::vector<int> TabOrder(HWND dialog)
+{
+    std::vector<int> ids;
+    HWND first = GetNextDlgTabItem(dialog, NULL, FALSE);
+    for (HWND control = first; control && ids.size() < 64;) {
+        ids.push_back(GetDlgCtrlID(control));
+        control = GetNextDlgTabItem(dialog, control, FALSE);
+        if (control == first) break;
+    }
+    return ids;
+}
+
+namespace {
+
+BOOL CALLBACK CollectMnemonic(HWND control, LPARAM context)
+{
+    std::string* letters = reinterpret_cast<std::string*>(context);
+    char text[256];
+    text[0] = '\0';
+    GetWindowTextA(control, text, sizeof text);
+    for (const char* p = text; *p; ++p) {
+        if (*p != '&') continue;
+        if (p[1] == '&') {  // "&&" is a plain ampersand
+            ++p;
+            continue;
+        }
+        if (p[1]) letters->push_back(static_cast<char>(std::toupper(static_cast<unsigned char>(p[1]))));
+        break;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+std::string MnemonicClashes(HWND dialog)
+{
+    std::string letters;
+    EnumChildWindows(dialog, CollectMnemonic, reinterpret_cast<LPARAM>(&letters));
+    std::string clashes;
+    for (size_t i = 0; i < letters.size(); ++i) {
+        if (letters.find(letters[i]) != i && clashes.find(letters[i]) == std::string::npos) clashes += letters[i];
+    }
+    return clashes;
 }

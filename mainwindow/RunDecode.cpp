@@ -1,0 +1,317 @@
+// Run-length decoding loops. Each loop has quick parts, taken while whole blocks of input can be read and the
+// widest store they make still lies inside the line or row, and a careful part, a byte at a time, for the last
+// codes before that edge. The quick parts store whole blocks and let later codes overwrite what went past the
+// bytes decoded so far, so that a code costs a few instructions and hardly a branch on its length.
+#include "mainwindow/RunDecode.h"
+
+#include <cstring>
+
+#if defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
+#include <emmintrin.h>
+#define TR_RUN_SCAN_SSE2 1
+#endif
+
+namespace {
+
+// Index of the lowest set bit of a nonzero value.
+inline size_t LowestBit(uint64_t value)
+{
+#if defined(__GNUC__)
+    return size_t(__builtin_ctzll(value));
+#else
+    size_t index = 0;
+    while (!(value & 1)) value >>= 1, ++index;
+    return index;
+#endif
+}
+
+// Run codes are looked for in windows of 64 bytes, one bit per byte.
+const size_t windowBytes = 64;
+
+// Blocks of eight bytes in a machine word, in any byte order.
+struct WordBlocks {
+    typedef uint64_t Block;
+    static const size_t width = 8;
+    static Block Load(const uint8_t* from)
+    {
+        Block block;
+        std::memcpy(&block, from, sizeof block);
+        return block;
+    }
+    static void Store(uint8_t* to, Block block) { std::memcpy(to, &block, sizeof block); }
+    static Block Repeat(uint8_t value) { return Block(value) * 0x0101010101010101u; }
+    // One bit per byte of 0xC0 or more (a run code), the first byte in memory in bit 0.
+    static uint64_t BlockRunCodes(Block block)
+    {
+        uint8_t bytes[sizeof block];
+        std::memcpy(bytes, &block, sizeof block);
+        return Gather(FirstByteLowest(bytes));
+    }
+    static uint64_t RunCodes(const uint8_t* from)
+    {
+        uint64_t codes = 0;
+        for (size_t i = 0; i < windowBytes; i += width) codes |= Gather(FirstByteLowest(from + i)) << i;
+        return codes;
+    }
+    // Whether the window at from holds no run code.
+    static bool AllPlain(const uint8_t* from)
+    {
+        Block codes = 0;
+        for (size_t i = 0; i < windowBytes; i += width) {
+            Block block = Load(from + i);
+            codes |= block & (block << 1);
+        }
+        return !(codes & 0x8080808080808080u);
+    }
+    static uint64_t FirstByteLowest(const uint8_t* from)
+    {
+        uint64_t word = 0;
+        for (size_t j = 0; j < width; ++j) word |= uint64_t(from[j]) << (8 * j);
+        return word;
+    }
+    // The run codes of eight bytes read first byte lowest: the top bit of each byte whose two top bits are
+    // set, gathered into the low eight bits.
+    static uint64_t Gather(uint64_t word)
+    {
+        uint64_t tops = (word & (word << 1) & 0x8080808080808080u) >> 7;
+        return (tops * 0x0102040810204080u) >> 56;
+    }
+};
+
+#if TR_RUN_SCAN_SSE2
+// Blocks of sixteen bytes in an SSE2 register.
+struct VectorBlocks {
+    typedef __m128i Block;
+    static const size_t width = 16;
+    static Block Load(const uint8_t* from) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(from)); }
+    static void Store(uint8_t* to, Block block) { _mm_storeu_si128(reinterpret_cast<__m128i*>(to), block); }
+    static Block Repeat(uint8_t value) { return _mm_set1_epi8(char(value)); }
+    static uint64_t BlockRunCodes(Block block)
+    {
+        const __m128i high = _mm_set1_epi8(char(0xC0));
+        return uint32_t(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_and_si128(block, high), high)));
+    }
+    static bool AllPlain(const uint8_t* from)
+    {
+        __m128i highest =
+            _mm_max_epu8(_mm_max_epu8(Load(from), Load(from + 16)), _mm_max_epu8(Load(from + 32), Load(from + 48)));
+        return BlockRunCodes(highest) == 0;
+    }
+    static uint64_t RunCodes(const uint8_t* from)
+    {
+        const __m128i high = _mm_set1_epi8(char(0xC0));
+        uint64_t codes = 0;
+        for (size_t i = 0; i < windowBytes; i += width) {
+            __m128i block = Load(from + i);
+            codes |= uint64_t(uint32_t(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_and_si128(block, high), high)))) << i;
+        }
+        return codes;
+    }
+};
+#endif
+
+// Copies count bytes (at most a window) from from to to, in whole blocks. Roomy: stores a whole window when
+// count passes one block, so that the number of stores hardly depends on count; the window at from and at to
+// must lie inside the input and the line. Otherwise: max(count, width) bytes are read and written.
+template <class Blocks>
+inline void CopyPlain(uint8_t* to, const uint8_t* from, size_t count, bool roomy)
+{
+    const size_t w = Blocks::width;
+    Blocks::Store(to, Blocks::Load(from));
+    if (count <= w) return;
+    if (roomy) {
+        for (size_t i = w; i < windowBytes; i += w) Blocks::Store(to + i, Blocks::Load(from + i));
+        return;
+    }
+    for (size_t i = w; i + w < count; i += w) Blocks::Store(to + i, Blocks::Load(from + i));
+    Blocks::Store(to + count - w, Blocks::Load(from + count - w));
+}
+
+// Writes count bytes (at most a window) of value at to, in whole blocks, with the same rules.
+template <class Blocks>
+inline void StoreRun(uint8_t* to, typename Blocks::Block value, size_t count, bool roomy)
+{
+    const size_t w = Blocks::width;
+    Blocks::Store(to, value);
+    if (count <= w) return;
+    if (roomy) {
+        for (size_t i = w; i < windowBytes; i += w) Blocks::Store(to + i, value);
+        return;
+    }
+    for (size_t i = w; i + w < count; i += w) Blocks::Store(to + i, value);
+    Blocks::Store(to + count - w, value);
+}
+
+template <class Blocks>
+ImageStatus DecodeLine(const uint8_t* bytes, size_t size, size_t* position, uint8_t* out, size_t count)
+{
+    const size_t w = Blocks::width;
+    size_t pos = *position;
+    size_t filled = 0;
+    if (pos > size) return ImageCodesEnd;
+    // Window part: the run codes among the next 64 bytes are found at once. Windows without one are a
+    // stretch of plain bytes, copied in one block. Otherwise each code costs a copy of the plain bytes before
+    // it and a store of its run, then the plain bytes after the last code are copied. Two windows must be
+    // readable, so that a copy from anywhere in the first stays in the input. Away from the line's end (roomy)
+    // a copy or a run longer than a block stores a whole window; nearer, whole blocks, while the plain bytes
+    // and a block more fit.
+    bool quick = true;
+    while (quick && size - pos > 2 * windowBytes) {
+        if (count - filled >= 2 * windowBytes && Blocks::AllPlain(bytes + pos)) {
+            // A long stretch of plain bytes: found a window at a time, copied in one block.
+            size_t end = pos + windowBytes;
+            while (end - pos + 2 * windowBytes <= count - filled && size - end > 2 * windowBytes &&
+                   Blocks::AllPlain(bytes + end))
+                end += windowBytes;
+            std::memcpy(out + filled, bytes + pos, end - pos);
+            filled += end - pos;
+            pos = end;
+            continue;
+        }
+        size_t base = pos;
+        uint64_t codes = Blocks::RunCodes(bytes + base);
+        while (codes) {
+            size_t code = base + LowestBit(codes);
+            size_t plain = code - pos;
+            bool roomy = count - filled >= 2 * windowBytes;
+            if (!roomy && plain + w > count - filled) {
+                quick = false;
+                break;
+            }
+            CopyPlain<Blocks>(out + filled, bytes + pos, plain, roomy);
+            filled += plain;
+            size_t run = bytes[code] & 0x3F;
+            if (run > count - filled) return ImageRunPastRow;
+            StoreRun<Blocks>(out + filled, Blocks::Repeat(bytes[code + 1]), run, roomy);
+            filled += run;
+            pos = code + 2;
+            codes &= ~(uint64_t(3) << (code - base));  // the code and its byte, which may look like a code
+        }
+        if (!quick || pos >= base + windowBytes) continue;
+        size_t plain = base + windowBytes - pos;
+        if (count - filled >= 2 * windowBytes) {
+            CopyPlain<Blocks>(out + filled, bytes + pos, windowBytes, true);
+        } else if (plain + w <= count - filled) {
+            CopyPlain<Blocks>(out + filled, bytes + pos, plain, false);
+        } else {
+            break;
+        }
+        filled += plain;
+        pos += plain;
+    }
+    // Block part: the plain bytes before the first run code of a block, then the run, stored a block at a
+    // time; taken while a block and the byte after it can be read and two blocks fit in the line.
+    while (count - filled >= 2 * w && size - pos > w) {
+        typename Blocks::Block block = Blocks::Load(bytes + pos);
+        Blocks::Store(out + filled, block);
+        uint64_t codes = Blocks::BlockRunCodes(block);
+        if (!codes) {
+            pos += w;
+            filled += w;
+            continue;
+        }
+        size_t plain = LowestBit(codes);
+        pos += plain;
+        filled += plain;
+        size_t run = bytes[pos] & 0x3F;
+        if (run > count - filled) return ImageRunPastRow;
+        StoreRun<Blocks>(out + filled, Blocks::Repeat(bytes[pos + 1]), run, false);
+        filled += run;
+        pos += 2;
+    }
+    // Careful part: a span of plain bytes is copied in one block, up to the next run code or the line's end.
+    while (filled < count) {
+        if (pos >= size) return ImageCodesEnd;
+        uint8_t code = bytes[pos];
+        if (code < 0xC0) {
+            size_t end = pos + 1;
+            size_t limit = pos + (count - filled) < size ? pos + (count - filled) : size;
+            while (end < limit && bytes[end] < 0xC0) ++end;
+            std::memcpy(out + filled, bytes + pos, end - pos);
+            filled += end - pos;
+            pos = end;
+            continue;
+        }
+        ++pos;
+        if (pos >= size) return ImageCodesEnd;
+        size_t run = code & 0x3F;
+        uint8_t value = bytes[pos++];
+        if (run > count - filled) return ImageRunPastRow;
+        std::memset(out + filled, value, run);
+        filled += run;
+    }
+    *position = pos;
+    return ImageOk;
+}
+
+const size_t longestPackedCode = 0x7F;
+
+template <class Blocks>
+ImageStatus DecodePacked(const uint8_t* bytes, size_t size, size_t pos, uint8_t fill, const RowTarget& target)
+{
+    constexpr size_t w = Blocks::width;
+    // Whole blocks cover the longest code: what the quick part may read past a code, and the fill source.
+    constexpr size_t span = (longestPackedCode + w - 1) / w * w;
+    uint8_t fills[span];
+    std::memset(fills, fill, span);
+    size_t width = size_t(target.layout.width);
+    if (pos > size) return ImageCodesEnd;
+    for (int32_t r = 0; r < target.layout.height; ++r) {
+        uint8_t* row = target.bits + target.rowOffsets[r];
+        size_t column = 0;
+        // Quick part: the code and a span after it can be read, and a span still fits in the row.
+        while (width - column >= span && size - pos > span) {
+            uint8_t code = bytes[pos++];
+            size_t count = code & 0x7F;
+            bool repeat = code & 0x80;
+            const uint8_t* from = repeat ? fills : bytes + pos;
+            pos += repeat ? 0 : count;
+            for (size_t i = 0; i < count; i += w) Blocks::Store(row + column + i, Blocks::Load(from + i));
+            column += count;
+        }
+        while (column < width) {
+            if (pos >= size) return ImageCodesEnd;
+            uint8_t code = bytes[pos++];
+            size_t count = code & 0x7F;
+            if (count > width - column) return ImageRunPastRow;
+            if (code >= 0x80) {
+                std::memset(row + column, fill, count);
+            } else {
+                if (count > size - pos) return ImageCodesEnd;
+                std::memcpy(row + column, bytes + pos, count);
+                pos += count;
+            }
+            column += count;
+        }
+    }
+    return ImageOk;
+}
+
+}  // namespace
+
+RunScan FastestRunScan()
+{
+#if TR_RUN_SCAN_SSE2
+    return RunScanVector;
+#else
+    return RunScanWord;
+#endif
+}
+
+ImageStatus DecodeRunLengthLine(RunScan scan, const uint8_t* bytes, size_t size, size_t* position, uint8_t* out,
+                                size_t count)
+{
+#if TR_RUN_SCAN_SSE2
+    if (scan == RunScanVector) return DecodeLine<VectorBlocks>(bytes, size, position, out, count);
+#endif
+    return DecodeLine<WordBlocks>(bytes, size, position, out, count);
+}
+
+ImageStatus DecodePackedRunRows(RunScan scan, const uint8_t* bytes, size_t size, size_t position, uint8_t fill,
+                                const RowTarget& target)
+{
+#if TR_RUN_SCAN_SSE2
+    if (scan == RunScanVector) return DecodePacked<VectorBlocks>(bytes, size, position, fill, target);
+#endif
+    return DecodePacked<WordBlocks>(bytes, size, position, fill, target);
+}
