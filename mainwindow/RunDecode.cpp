@@ -53,16 +53,6 @@ struct WordBlocks {
         for (size_t i = 0; i < windowBytes; i += width) codes |= Gather(FirstByteLowest(from + i)) << i;
         return codes;
     }
-    // Whether the window at from holds no run code.
-    static bool AllPlain(const uint8_t* from)
-    {
-        Block codes = 0;
-        for (size_t i = 0; i < windowBytes; i += width) {
-            Block block = Load(from + i);
-            codes |= block & (block << 1);
-        }
-        return !(codes & 0x8080808080808080u);
-    }
     static uint64_t FirstByteLowest(const uint8_t* from)
     {
         uint64_t word = 0;
@@ -91,12 +81,6 @@ struct VectorBlocks {
         const __m128i high = _mm_set1_epi8(char(0xC0));
         return uint32_t(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_and_si128(block, high), high)));
     }
-    static bool AllPlain(const uint8_t* from)
-    {
-        __m128i highest =
-            _mm_max_epu8(_mm_max_epu8(Load(from), Load(from + 16)), _mm_max_epu8(Load(from + 32), Load(from + 48)));
-        return BlockRunCodes(highest) == 0;
-    }
     static uint64_t RunCodes(const uint8_t* from)
     {
         const __m128i high = _mm_set1_epi8(char(0xC0));
@@ -110,24 +94,17 @@ struct VectorBlocks {
 };
 #endif
 
-// Copies count bytes (at most a window) from from to to, in whole blocks. Roomy: stores a whole window when
-// count passes one block, so that the number of stores hardly depends on count; the window at from and at to
-// must lie inside the input and the line. Otherwise: max(count, width) bytes are read and written.
+// Copies a window from from to to, in whole blocks, for the plain bytes at its start: storing the whole window
+// whatever their number costs less than a branch on it. The window at from and at to must lie inside the input
+// and the line.
 template <class Blocks>
-inline void CopyPlain(uint8_t* to, const uint8_t* from, size_t count, bool roomy)
+inline void CopyPlain(uint8_t* to, const uint8_t* from)
 {
-    const size_t w = Blocks::width;
-    Blocks::Store(to, Blocks::Load(from));
-    if (count <= w) return;
-    if (roomy) {
-        for (size_t i = w; i < windowBytes; i += w) Blocks::Store(to + i, Blocks::Load(from + i));
-        return;
-    }
-    for (size_t i = w; i + w < count; i += w) Blocks::Store(to + i, Blocks::Load(from + i));
-    Blocks::Store(to + count - w, Blocks::Load(from + count - w));
+    for (size_t i = 0; i < windowBytes; i += Blocks::width) Blocks::Store(to + i, Blocks::Load(from + i));
 }
 
-// Writes count bytes (at most a window) of value at to, in whole blocks, with the same rules.
+// Writes count bytes (at most a window) of value at to, in whole blocks. Roomy: a whole window when count passes
+// one block, so that the number of stores hardly depends on count. Otherwise max(count, width) bytes.
 template <class Blocks>
 inline void StoreRun(uint8_t* to, typename Blocks::Block value, size_t count, bool roomy)
 {
@@ -149,55 +126,39 @@ ImageStatus DecodeLine(const uint8_t* bytes, size_t size, size_t* position, uint
     size_t pos = *position;
     size_t filled = 0;
     if (pos > size) return ImageCodesEnd;
-    // Window part: the run codes among the next 64 bytes are found at once. Windows without one are a
-    // stretch of plain bytes, copied in one block. Otherwise each code costs a copy of the plain bytes before
-    // it and a store of its run, then the plain bytes after the last code are copied. Two windows must be
-    // readable, so that a copy from anywhere in the first stays in the input. Away from the line's end (roomy)
-    // a copy or a run longer than a block stores a whole window; nearer, whole blocks, while the plain bytes
-    // and a block more fit.
-    bool quick = true;
-    while (quick && size - pos > 2 * windowBytes) {
-        if (count - filled >= 2 * windowBytes && Blocks::AllPlain(bytes + pos)) {
-            // A long stretch of plain bytes: found a window at a time, copied in one block.
-            size_t end = pos + windowBytes;
-            while (end - pos + 2 * windowBytes <= count - filled && size - end > 2 * windowBytes &&
-                   Blocks::AllPlain(bytes + end))
-                end += windowBytes;
-            std::memcpy(out + filled, bytes + pos, end - pos);
-            filled += end - pos;
-            pos = end;
-            continue;
-        }
+    // Window part: the run codes among 64 bytes are found at once. Each code costs a copy of the plain bytes
+    // before it and a store of its run; the plain bytes after the last code of a window are copied as a whole
+    // window, so that a long stretch costs one copy and one look for codes per window and no branch on its
+    // length. A window, and a window from anywhere in it, must be readable; a copy or a run stores a whole
+    // window, which must fit in the line after the plain bytes, so that a run never reaches past it here.
+    if (size - pos > 2 * windowBytes) {
         size_t base = pos;
         uint64_t codes = Blocks::RunCodes(bytes + base);
-        while (codes) {
+        for (;;) {
+            if (!codes) {
+                if (count - filled < windowBytes) break;
+                if (pos < base + windowBytes) {
+                    CopyPlain<Blocks>(out + filled, bytes + pos);
+                    filled += base + windowBytes - pos;
+                    pos = base + windowBytes;
+                }
+                base += windowBytes;
+                if (size - base <= 2 * windowBytes) break;
+                // The byte after a code at the end of the last window is its value, not a code.
+                codes = Blocks::RunCodes(bytes + base) & ~uint64_t(pos - base);
+                continue;
+            }
             size_t code = base + LowestBit(codes);
             size_t plain = code - pos;
-            bool roomy = count - filled >= 2 * windowBytes;
-            if (!roomy && plain + w > count - filled) {
-                quick = false;
-                break;
-            }
-            CopyPlain<Blocks>(out + filled, bytes + pos, plain, roomy);
+            if (count - filled < plain + windowBytes) break;
+            CopyPlain<Blocks>(out + filled, bytes + pos);
             filled += plain;
             size_t run = bytes[code] & 0x3F;
-            if (run > count - filled) return ImageRunPastRow;
-            StoreRun<Blocks>(out + filled, Blocks::Repeat(bytes[code + 1]), run, roomy);
+            StoreRun<Blocks>(out + filled, Blocks::Repeat(bytes[code + 1]), run, true);
             filled += run;
             pos = code + 2;
             codes &= ~(uint64_t(3) << (code - base));  // the code and its byte, which may look like a code
         }
-        if (!quick || pos >= base + windowBytes) continue;
-        size_t plain = base + windowBytes - pos;
-        if (count - filled >= 2 * windowBytes) {
-            CopyPlain<Blocks>(out + filled, bytes + pos, windowBytes, true);
-        } else if (plain + w <= count - filled) {
-            CopyPlain<Blocks>(out + filled, bytes + pos, plain, false);
-        } else {
-            break;
-        }
-        filled += plain;
-        pos += plain;
     }
     // Block part: the plain bytes before the first run code of a block, then the run, stored a block at a
     // time; taken while a block and the byte after it can be read and two blocks fit in the line.
@@ -256,8 +217,12 @@ ImageStatus DecodePacked(const uint8_t* bytes, size_t size, size_t pos, uint8_t 
     std::memset(fills, fill, span);
     size_t width = size_t(target.layout.width);
     if (pos > size) return ImageCodesEnd;
+    // A row is decoded into a buffer that stays in the nearest cache and then copied whole, which fills the
+    // surface faster than the many small stores of the codes do; rows too wide for it are decoded in place.
+    uint8_t buffer[8192];
     for (int32_t r = 0; r < target.layout.height; ++r) {
-        uint8_t* row = target.bits + target.rowOffsets[r];
+        uint8_t* surfaceRow = target.bits + target.rowOffsets[r];
+        uint8_t* row = width <= sizeof buffer ? buffer : surfaceRow;
         size_t column = 0;
         // Quick part: the code and a span after it can be read, and a span still fits in the row.
         while (width - column >= span && size - pos > span) {
@@ -283,6 +248,7 @@ ImageStatus DecodePacked(const uint8_t* bytes, size_t size, size_t pos, uint8_t 
             }
             column += count;
         }
+        if (row != surfaceRow) std::memcpy(surfaceRow, row, width);
     }
     return ImageOk;
 }

@@ -495,4 +495,13 @@ TEST_CASE(RunScansDecodeLikeTheReferenceUpToEveryEdge)
             }
         }
     }
+    // Packed rows wider than the row buffer are decoded in place.
+    TestPicture wide = StretchPicture(9001, 3);
+    Bytes packed = PidPackedFile(wide, 0x41);
+    MemorySurface surface;
+    REQUIRE(DecodePictureToMemory(PicturePacked, packed.data(), packed.size(), &surface) == ImageOk);
+    CHECK(SamePixels(surface, wide));
+    std::string word = PackedRecord(RunScanWord, packed.data() + 32, packed.size() - 32, 9001, 3, 0x41);
+    CHECK(word.find("guard") == std::string::npos);
+    CHECK(PackedRecord(RunScanVector, packed.data() + 32, packed.size() - 32, 9001, 3, 0x41) == word);
 }
