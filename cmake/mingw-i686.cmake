@@ -1,4 +1,5 @@
-# Cross-compiles for 32-bit Windows with MinGW-w64 (compiled and linked here; 32-bit Wine cannot run on these machines).
+# Cross-compiles for 32-bit Windows with MinGW-w64 (the players' build). Its test programs run under 32-bit
+# Wine in an emulated i386 chroot, through scripts/i686-wine.sh.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86)
 set(TR_TRIPLET i686-w64-mingw32)
@@ -9,3 +10,4 @@ set(CMAKE_FIND_ROOT_PATH /usr/${TR_TRIPLET})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/i686-wine.sh run)

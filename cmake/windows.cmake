@@ -8,28 +8,7 @@ add_compile_definitions(WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0501 WINVER=0x0501)
 add_library(tr_core STATIC ${TR_WIN32_SOURCES})
 target_include_directories(tr_core PUBLIC ${TR_ROOT} ${TR_ROOT}/resources)
 target_compile_options(tr_core PRIVATE ${TR_WARNINGS})
-# The shell opens help files, web pages, previews and the set-up program, each at the player's request, so
-# shell32 is delay-loaded: start-up does not wait for it and the libraries it brings in. The delay-load
-# library comes before shell32, whose import library then adds nothing to the launcher.
-if(CMAKE_SIZEOF_VOID_P EQUAL 4)
-    set(TR_SHELL32_DELAY_EXPORTS "ShellExecuteA@24")
-else()
-    set(TR_SHELL32_DELAY_EXPORTS "ShellExecuteA")
-endif()
-file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/generated/shell32-delay.def CONTENT
-"LIBRARY shell32.dll
-EXPORTS
-${TR_SHELL32_DELAY_EXPORTS}
-")
-set(TR_SHELL32_DELAY ${CMAKE_BINARY_DIR}/generated/libshell32_delay.a)
-add_custom_command(OUTPUT ${TR_SHELL32_DELAY}
-                   COMMAND ${TR_TRIPLET}-dlltool --kill-at --input-def ${CMAKE_BINARY_DIR}/generated/shell32-delay.def
-                           --output-delaylib ${TR_SHELL32_DELAY}
-                   DEPENDS ${CMAKE_BINARY_DIR}/generated/shell32-delay.def VERBATIM)
-add_custom_target(tr_shell32_delay DEPENDS ${TR_SHELL32_DELAY})
-add_dependencies(tr_core tr_shell32_delay)
-target_link_libraries(tr_core PUBLIC tr_portable comctl32 winmm shlwapi gdi32 user32 advapi32 ${TR_SHELL32_DELAY}
-                                     shell32 kernel32)
+target_link_libraries(tr_core PUBLIC tr_portable comctl32 winmm shlwapi gdi32 user32 advapi32 shell32 kernel32)
 
 # One resource script gathers every script in resources/, so each dialog keeps its own file.
 file(GLOB TR_RC_PARTS CONFIGURE_DEPENDS ${TR_ROOT}/resources/*.rc)
@@ -80,6 +59,23 @@ function(tr_finish_demo)
     endforeach()
     add_custom_target(demo ALL ${commands} DEPENDS Tumbleridge tr_standins
                       COMMENT "Assembling the demo game folder" VERBATIM)
+endfunction()
+
+# The 32-bit tree's Windows tests run under CPU emulation (scripts/i686-wine.sh): every program start takes
+# seconds there, so each of their time limits is four times the one the fragments set.
+function(tr_stretch_emulated_timeouts)
+    if(NOT CMAKE_SIZEOF_VOID_P EQUAL 4 OR NOT CMAKE_CROSSCOMPILING_EMULATOR)
+        return()
+    endif()
+    get_property(tests DIRECTORY ${CMAKE_SOURCE_DIR} PROPERTY TESTS)
+    foreach(test ${tests})
+        get_test_property(${test} LABELS labels)
+        get_test_property(${test} TIMEOUT timeout)
+        if("wine" IN_LIST labels AND timeout)
+            math(EXPR timeout "${timeout} * 4")
+            set_tests_properties(${test} PROPERTIES TIMEOUT ${timeout})
+        endif()
+    endforeach()
 endfunction()
 
 function(tr_fuzz_target name)

@@ -1,6 +1,7 @@
 // Whether a program runs, by tool-help snapshots of the processes and their modules.
 #include "launcher/InstanceCheck.h"
 
+#include <cstddef>
 #include <cstring>
 
 #include "launcher/CommandLine.h"
@@ -11,6 +12,28 @@ namespace {
 typedef HANDLE(WINAPI* SnapshotFunction)(DWORD, DWORD);
 typedef BOOL(WINAPI* ProcessWalkFunction)(HANDLE, PROCESSENTRY32*);
 typedef BOOL(WINAPI* ModuleWalkFunction)(HANDLE, MODULEENTRY32*);
+
+// The records kernel32 fills in, as this build lays them out: the 32-bit one is the players' build,
+// where a wrong layout would go unseen (emulated test runs cannot take module snapshots).
+#if defined(__i386__) || defined(_M_IX86)
+static_assert(sizeof(PROCESSENTRY32) == 296, "PROCESSENTRY32 layout");
+static_assert(offsetof(PROCESSENTRY32, th32ProcessID) == 8, "PROCESSENTRY32 layout");
+static_assert(offsetof(PROCESSENTRY32, th32ModuleID) == 16, "PROCESSENTRY32 layout");
+static_assert(offsetof(PROCESSENTRY32, szExeFile) == 36, "PROCESSENTRY32 layout");
+static_assert(sizeof(MODULEENTRY32) == 548, "MODULEENTRY32 layout");
+static_assert(offsetof(MODULEENTRY32, th32ModuleID) == 4, "MODULEENTRY32 layout");
+static_assert(offsetof(MODULEENTRY32, modBaseAddr) == 20, "MODULEENTRY32 layout");
+static_assert(offsetof(MODULEENTRY32, hModule) == 28, "MODULEENTRY32 layout");
+static_assert(offsetof(MODULEENTRY32, szModule) == 32, "MODULEENTRY32 layout");
+static_assert(offsetof(MODULEENTRY32, szExePath) == 288, "MODULEENTRY32 layout");
+#elif defined(__x86_64__) || defined(_M_X64)
+static_assert(sizeof(PROCESSENTRY32) == 304, "PROCESSENTRY32 layout");
+static_assert(offsetof(PROCESSENTRY32, th32ModuleID) == 24, "PROCESSENTRY32 layout");
+static_assert(offsetof(PROCESSENTRY32, szExeFile) == 44, "PROCESSENTRY32 layout");
+static_assert(sizeof(MODULEENTRY32) == 568, "MODULEENTRY32 layout");
+static_assert(offsetof(MODULEENTRY32, szModule) == 48, "MODULEENTRY32 layout");
+static_assert(offsetof(MODULEENTRY32, szExePath) == 304, "MODULEENTRY32 layout");
+#endif
 
 HMODULE Kernel32()
 {

@@ -11,6 +11,7 @@ packages+=(fonts-wine)
 # The 32-bit native tree: multilib compilers and the user-mode emulator that runs its tests.
 packages+=(gcc-multilib g++-multilib qemu-user-static)
 missing=()
+packages+=(debootstrap)   # the i386 chroot of the players' build lane (scripts/i686-wine.sh)
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done

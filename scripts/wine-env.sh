@@ -34,9 +34,10 @@ tr_wine_fonts() {
     mkdir -p "$fonts" && cp "$font" "$fonts/marlett.ttf"
 }
 
+# tr_wine_start BUILD [NAME]: the prefix is BUILD/NAME (default wineprefix; the 32-bit lane has its own).
 tr_wine_start() {
     local build="$1"
-    tr_wine_environment "$build/wineprefix"
+    tr_wine_environment "$build/${2:-wineprefix}"
     if [ -z "${DISPLAY:-}" ] || [ "${TR_OWN_DISPLAY:-0}" = 1 ]; then
         local fd_file; fd_file="$(mktemp)"
         Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp >"$fd_file" 2>/dev/null &

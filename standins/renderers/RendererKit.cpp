@@ -60,7 +60,8 @@ ModeRecord* ModeListBuilder::Finish()
     return list;
 }
 
-extern "C" __declspec(dllexport) ModeRecord* GetSupportedModes()
+// The plug-in interface: plain C names and calls (__cdecl, the caller removes the arguments).
+extern "C" __declspec(dllexport) ModeRecord* __cdecl GetSupportedModes()
 {
     LogCall("GetSupportedModes");
     ModeListBuilder builder;
@@ -70,7 +71,7 @@ extern "C" __declspec(dllexport) ModeRecord* GetSupportedModes()
 }
 
 #ifndef TR_RENDERER_WITHOUT_FREE
-extern "C" __declspec(dllexport) void FreeModeList(ModeRecord* head)
+extern "C" __declspec(dllexport) void __cdecl FreeModeList(ModeRecord* head)
 {
     LogCall(head && head == givenHead ? "FreeModeList head" : "FreeModeList other");
     if (head && head == givenHead) {

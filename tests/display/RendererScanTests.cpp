@@ -3,6 +3,8 @@
 #include "DisplayTestSupport.h"
 #include "TestKit.h"
 #include "display/DisplayCatalogue.h"
+#include "display/ModeRecord.h"
+#include "launcher/ProcLookup.h"
 
 #include <windows.h>
 
@@ -22,7 +24,50 @@ int CountModes(const RendererEntry* renderer)
     return count;
 }
 
+#if defined(__i386__)
+// Calls a plug-in's FreeModeList the way a plain C (__cdecl) caller does: push the argument, call, and
+// remove the argument itself. Answers how far the stack pointer moved; a plug-in built as __stdcall
+// removes the argument as well and moves it by 4.
+int StackMoveOfFreeModeList(FreeModeListFunction freeModeList, ModeRecord* head)
+{
+    int moved;
+    __asm__ volatile(
+        "movl %%esp, %%esi\n\t"
+        "pushl %2\n\t"
+        "call *%1\n\t"
+        "addl $4, %%esp\n\t"
+        "movl %%esp, %%eax\n\t"
+        "subl %%esi, %%eax\n\t"
+        "movl %%esi, %%esp\n\t"
+        : "=a"(moved)
+        : "r"(freeModeList), "r"(head)
+        : "esi", "ecx", "edx", "memory", "cc");
+    return moved;
+}
+#endif
+
 }  // namespace
+
+#if defined(__i386__)
+TEST_CASE(PluginExportsArePlainCNamesWithTheCallerRemovingTheArguments)
+{
+    PluginFolder folder("scan-cdecl", {"GROUPS.REN"});
+    folder.Write("renderer-calls.log", "");
+    HMODULE plugin = LoadLibraryA(folder.Path("GROUPS.REN").c_str());
+    REQUIRE(plugin != NULL);
+    GetSupportedModesFunction getSupportedModes = LookupProc<GetSupportedModesFunction>(plugin, "GetSupportedModes");
+    FreeModeListFunction freeModeList = LookupProc<FreeModeListFunction>(plugin, "FreeModeList");
+    CHECK(getSupportedModes != NULL);
+    CHECK(freeModeList != NULL);
+    if (getSupportedModes && freeModeList) {
+        ModeRecord* head = getSupportedModes();
+        CHECK(head != NULL);
+        CHECK_EQ(StackMoveOfFreeModeList(freeModeList, head), 0);
+    }
+    FreeLibrary(plugin);
+    CHECK_EQ(folder.Read("renderer-calls.log"), "GROUPS.REN GetSupportedModes\nGROUPS.REN FreeModeList head\n");
+}
+#endif
 
 TEST_CASE(FolderWithoutPluginsGivesAnEmptyCatalogue)
 {

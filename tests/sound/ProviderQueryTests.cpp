@@ -222,9 +222,20 @@ TEST_CASE(MissingLibraryOrMissingCallReportsNoProviders)
         CHECK_EQ(driver.PendingSteps(), 0u);
         CHECK(driver.Unexpected().empty());
     }
-    {
-        // The library is there but lacks one call: it is not even started.
-        SoundMachine machine("sound-partial", {std::string("provider=") + hardwareProvider}, WithPartialLibrary);
+    // The library is there but lacks calls: it is not even started.
+    const struct {
+        const char* folder;
+        SoundLibraryCopy library;
+    } incomplete[] = {
+        {"sound-partial", WithPartialLibrary},
+#if defined(_WIN64)
+        // 64-bit code has no __stdcall decoration: a library exporting only _name@bytes lacks every call.
+        // (The 32-bit build runs this whole program against such a library and finds its providers.)
+        {"sound-decorated", WithDecoratedNamesOnly},
+#endif
+    };
+    for (const auto& row : incomplete) {
+        SoundMachine machine(row.folder, {std::string("provider=") + hardwareProvider}, row.library);
         WriteSettingDword("Sound Enum Warning", 1);
         DialogDriver driver;
         driver.Then(AcknowledgeNoProviders);

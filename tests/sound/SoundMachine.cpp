@@ -1,6 +1,8 @@
 // A machine for the 3D sound tests: registry, provider list, work folder and stand-in library.
 #include "SoundMachine.h"
 
+#include <cstdlib>
+
 #include "TestKit.h"
 #include "TestRegistry.h"
 #include "sound/ProviderQuery.h"
@@ -29,6 +31,12 @@ bool NoOtherSoundLibrary()
 
 }  // namespace
 
+const char* StandinSoundLibrary()
+{
+    const char* variant = std::getenv("TR_MSS32");
+    return variant && *variant ? variant : "mss32.dll";
+}
+
 void ResetSoundSettings()
 {
     soundProviderKind = 0;
@@ -46,7 +54,10 @@ SoundMachine::SoundMachine(const std::string& name, const std::vector<std::strin
     DestroyProviderList();
     ResetSoundSettings();
     folder = FreshWorkFolder(name);
-    if (library == WithSoundLibrary) REQUIRE(CopyInto(StandinPath("mss32.dll"), JoinPath(folder, "mss32.dll")));
+    if (library == WithSoundLibrary)
+        REQUIRE(CopyInto(StandinPath(StandinSoundLibrary()), JoinPath(folder, "mss32.dll")));
+    if (library == WithDecoratedNamesOnly)
+        REQUIRE(CopyInto(StandinPath("mss32_decorated.dll"), JoinPath(folder, "mss32.dll")));
     if (library == WithPartialLibrary)
         REQUIRE(CopyInto(StandinPath("mss32_partial.dll"), JoinPath(folder, "mss32.dll")));
     Control(controlLines);

@@ -12,9 +12,10 @@
 #include "TestFiles.h"
 
 enum SoundLibraryCopy {
-    WithSoundLibrary,     // the stand-in
-    WithoutSoundLibrary,  // no mss32.dll anywhere the launcher looks
-    WithPartialLibrary,   // a stand-in without AIL_3D_provider_attribute
+    WithSoundLibrary,        // the stand-in
+    WithoutSoundLibrary,     // no mss32.dll anywhere the launcher looks
+    WithPartialLibrary,      // a stand-in without AIL_3D_provider_attribute
+    WithDecoratedNamesOnly,  // a stand-in exporting only the _name@bytes names
 };
 
 class SoundMachine {
@@ -34,6 +35,9 @@ public:
 private:
     std::unique_ptr<CurrentFolder> current;
 };
+
+// The stand-in copied in as mss32.dll: TR_MSS32 names a variant (mss32_plain.dll, mss32_decorated.dll).
+const char* StandinSoundLibrary();
 
 // The sound settings in memory as a fresh start has them.
 void ResetSoundSettings();

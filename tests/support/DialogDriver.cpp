@@ -9,6 +9,7 @@
 namespace {
 
 DialogDriver* activeDriver = NULL;
+const int kVisibleWaits = 500;   // ten-millisecond ticks: five seconds
 
 bool IsDialogWindow(HWND window)
 {
@@ -18,7 +19,7 @@ bool IsDialogWindow(HWND window)
 
 }  // namespace
 
-DialogDriver::DialogDriver() : hook(NULL), nextStep(0)
+DialogDriver::DialogDriver() : hook(NULL), nextStep(0), waits(0)
 {
     activeDriver = this;
     hook = SetWindowsHookExA(WH_CBT, HookProc, NULL, GetCurrentThreadId());
@@ -74,6 +75,14 @@ void CALLBACK DialogDriver::TimerProc(HWND, UINT, UINT_PTR id, DWORD)
         }
     }
     if (!dialog || !IsWindow(dialog)) return;
+    // A dialog is activated while it is made, before its modal loop shows it; on a slow machine the timer
+    // can run first. Steps act on the dialog as the player sees it, so wait until it is on screen.
+    if (!IsWindowVisible(dialog) && self->waits < kVisibleWaits) {
+        ++self->waits;
+        self->timers.push_back(std::make_pair(SetTimer(NULL, 0, 10, TimerProc), dialog));
+        return;
+    }
+    self->waits = 0;
     std::string caption = WindowText(dialog);
     if (IsMessageBox(dialog)) caption += ": " + MessageBoxText(dialog);
     self->seen.push_back(caption);

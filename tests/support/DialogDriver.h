@@ -38,6 +38,7 @@ private:
     size_t nextStep;
     std::vector<HWND> handled;
     std::vector<std::pair<UINT_PTR, HWND>> timers;
+    int waits;   // timer ticks spent waiting for the dialog to be shown
     std::vector<std::string> unexpected;
     std::vector<std::string> seen;
 };
