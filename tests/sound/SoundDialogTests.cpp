@@ -36,12 +36,13 @@ struct TwoProviderMachine : SoundMachine {
     }
 };
 
-int OpenDialog(DialogDriver& driver, DialogStep step)
+// Opens the dialog with step for it (the step ends it); the dialog's result.
+int OpenDialog(DialogStep step)
 {
+    DialogDriver driver;
     driver.Then(step);
     int result = Configure3DSound(GetModuleHandleA(NULL), NULL, 1);
-    CHECK_EQ(driver.PendingSteps(), 0u);
-    CHECK(driver.Unexpected().empty());
+    CHECK_EQ(driver.Leftovers(), "");
     return result;
 }
 
@@ -53,8 +54,7 @@ TEST_CASE(StoredNameDifferingInCaseSelectsTheLastMatchingRow)
         TwoProviderMachine machine("sound-case");
         WriteSettingDword("Sound Provider", 3);
         WriteSettingString("Sound Provider Name", "MICROSOFT directsound3d SOFTWARE emulation");
-        DialogDriver driver;
-        int result = OpenDialog(driver, [](HWND dialog) {
+        int result = OpenDialog([](HWND dialog) {
             CHECK_EQ(ListSelection(dialog, IDC_SOUND_PROVIDERS), 1);
             EndWith(dialog, IDOK);
         });
@@ -67,8 +67,7 @@ TEST_CASE(StoredNameDifferingInCaseSelectsTheLastMatchingRow)
     SoundMachine twins("sound-twins", {"provider=Twin", "provider=Other", "provider=twin"});
     WriteSettingDword("Sound Enum Warning", 1);
     WriteSettingString("Sound Provider Name", "TWIN");
-    DialogDriver twinDriver;
-    OpenDialog(twinDriver, [](HWND dialog) {
+    OpenDialog([](HWND dialog) {
         CHECK_EQ(Joined(ListRows(dialog, IDC_SOUND_PROVIDERS)), Joined({"No 3D sound", "twin", "Other", "Twin"}));
         CHECK_EQ(ListSelection(dialog, IDC_SOUND_PROVIDERS), 3);
         EndWith(dialog, IDCANCEL);
@@ -80,8 +79,7 @@ TEST_CASE(StoredNameNoLongerOfferedSelectsNoSoundAndOkStoresIt)
     TwoProviderMachine machine("sound-gone");
     WriteSettingDword("Sound Provider", 4);
     WriteSettingString("Sound Provider Name", "Aureal A3D Interactive(TM)");
-    DialogDriver driver;
-    int result = OpenDialog(driver, [](HWND dialog) {
+    int result = OpenDialog([](HWND dialog) {
         CHECK_EQ(ListSelection(dialog, IDC_SOUND_PROVIDERS), 0);
         EndWith(dialog, IDOK);
     });
@@ -93,8 +91,7 @@ TEST_CASE(StoredNameNoLongerOfferedSelectsNoSoundAndOkStoresIt)
 TEST_CASE(ChosenRowIsStoredWithItsKind)
 {
     TwoProviderMachine machine("sound-choose");
-    DialogDriver driver;
-    int result = OpenDialog(driver, [](HWND dialog) {
+    int result = OpenDialog([](HWND dialog) {
         CHECK_EQ(ListSelection(dialog, IDC_SOUND_PROVIDERS), 0);  // nothing stored yet
         SelectListRow(dialog, IDC_SOUND_PROVIDERS, 2);
         EndWith(dialog, IDOK);
@@ -112,15 +109,14 @@ TEST_CASE(ReverbButtonsFollowTheStoredLevel)
 {
     TwoProviderMachine machine("sound-reverb");
     WriteSettingDword("Sound Reverb", 50);
-    DialogDriver driver;
-    OpenDialog(driver, [](HWND dialog) {
+    OpenDialog([](HWND dialog) {
         CHECK_EQ(CheckedReverb(dialog), "");
         EndWith(dialog, IDOK);
     });
     CHECK_EQ(SettingDword("Sound Reverb", 0), 50u);
 
     WriteSettingDword("Sound Reverb", 125);
-    OpenDialog(driver, [](HWND dialog) {
+    OpenDialog([](HWND dialog) {
         CHECK_EQ(CheckedReverb(dialog), std::to_string(IDC_SOUND_REVERB_125));
         ClickButton(dialog, IDC_SOUND_REVERB_30);
         CHECK_EQ(CheckedReverb(dialog), std::to_string(IDC_SOUND_REVERB_30));
@@ -129,7 +125,7 @@ TEST_CASE(ReverbButtonsFollowTheStoredLevel)
     CHECK_EQ(SettingDword("Sound Reverb", 0), 30u);
 
     WriteSettingDword("Sound Reverb", 0);
-    OpenDialog(driver, [](HWND dialog) {
+    OpenDialog([](HWND dialog) {
         CHECK_EQ(CheckedReverb(dialog), std::to_string(IDC_SOUND_REVERB_0));
         ClickButton(dialog, IDC_SOUND_REVERB_150);
         EndWith(dialog, IDOK);
@@ -142,8 +138,7 @@ TEST_CASE(SampleFieldsShowTheCountsAndStoreZeroForAnythingElse)
     TwoProviderMachine machine("sound-samples");
     WriteSettingDword("Sound 3D Samples", 24);
     WriteSettingDword("Sound 2D Samples", 4000000000u);
-    DialogDriver driver;
-    OpenDialog(driver, [](HWND dialog) {
+    OpenDialog([](HWND dialog) {
         CHECK_EQ(ControlText(dialog, IDC_SOUND_3D_SAMPLES), "24");
         CHECK_EQ(ControlText(dialog, IDC_SOUND_2D_SAMPLES), "4000000000");
         SetText(dialog, IDC_SOUND_3D_SAMPLES, "abc");
@@ -153,7 +148,7 @@ TEST_CASE(SampleFieldsShowTheCountsAndStoreZeroForAnythingElse)
     CHECK_EQ(SettingDword("Sound 3D Samples", 99), 0u);
     CHECK_EQ(SettingDword("Sound 2D Samples", 99), 64u);
 
-    OpenDialog(driver, [](HWND dialog) {
+    OpenDialog([](HWND dialog) {
         SetText(dialog, IDC_SOUND_3D_SAMPLES, "-8");
         SetText(dialog, IDC_SOUND_2D_SAMPLES, "");
         EndWith(dialog, IDOK);
@@ -166,8 +161,7 @@ TEST_CASE(CancelWritesNothingAndKeepsTheSettingsInMemory)
 {
     TwoProviderMachine machine("sound-cancel");
     WriteSettingDword("Sound Reverb", 60);
-    DialogDriver driver;
-    int result = OpenDialog(driver, [](HWND dialog) {
+    int result = OpenDialog([](HWND dialog) {
         SelectListRow(dialog, IDC_SOUND_PROVIDERS, 1);
         SetText(dialog, IDC_SOUND_3D_SAMPLES, "8");
         ClickButton(dialog, IDC_SOUND_REVERB_150);
