@@ -48,21 +48,37 @@ int OpenDialog(DialogStep step)
 
 }  // namespace
 
+TEST_CASE(StoredProviderNameSelectsItsRowAndOkStoresThatRow)
+{
+    const struct {
+        DWORD kind;
+        const char* name;
+        int row;  // selected when the dialog opens
+        DWORD storedKind;
+        const char* storedName;
+    } stored[] = {
+        // Another letter case: the row's own spelling is stored.
+        {3, "MICROSOFT directsound3d SOFTWARE emulation", 1, 3, softwareProvider},
+        // No longer offered: "No 3D sound".
+        {4, "Aureal A3D Interactive(TM)", 0, 0, "No 3D sound"},
+    };
+    for (const auto& choice : stored) {
+        TwoProviderMachine machine("sound-stored");
+        WriteSettingDword("Sound Provider", choice.kind);
+        WriteSettingString("Sound Provider Name", choice.name);
+        int row = choice.row;
+        CHECK_EQ(OpenDialog([row](HWND dialog) {
+                     CHECK_EQ(ListSelection(dialog, IDC_SOUND_PROVIDERS), row);
+                     EndWith(dialog, IDOK);
+                 }),
+                 1);
+        CHECK_EQ(SettingString("Sound Provider Name"), choice.storedName);
+        CHECK_EQ(SettingDword("Sound Provider", 99), choice.storedKind);
+    }
+}
+
 TEST_CASE(StoredNameDifferingInCaseSelectsTheLastMatchingRow)
 {
-    {
-        TwoProviderMachine machine("sound-case");
-        WriteSettingDword("Sound Provider", 3);
-        WriteSettingString("Sound Provider Name", "MICROSOFT directsound3d SOFTWARE emulation");
-        int result = OpenDialog([](HWND dialog) {
-            CHECK_EQ(ListSelection(dialog, IDC_SOUND_PROVIDERS), 1);
-            EndWith(dialog, IDOK);
-        });
-        CHECK_EQ(result, 1);
-        // The row's own spelling is stored.
-        CHECK_EQ(SettingString("Sound Provider Name"), softwareProvider);
-        CHECK_EQ(SettingDword("Sound Provider", 99), 3u);
-    }
     // Two providers of one name: the later row is chosen.
     SoundMachine twins("sound-twins", {"provider=Twin", "provider=Other", "provider=twin"});
     WriteSettingDword("Sound Enum Warning", 1);
@@ -72,20 +88,6 @@ TEST_CASE(StoredNameDifferingInCaseSelectsTheLastMatchingRow)
         CHECK_EQ(ListSelection(dialog, IDC_SOUND_PROVIDERS), 3);
         EndWith(dialog, IDCANCEL);
     });
-}
-
-TEST_CASE(StoredNameNoLongerOfferedSelectsNoSoundAndOkStoresIt)
-{
-    TwoProviderMachine machine("sound-gone");
-    WriteSettingDword("Sound Provider", 4);
-    WriteSettingString("Sound Provider Name", "Aureal A3D Interactive(TM)");
-    int result = OpenDialog([](HWND dialog) {
-        CHECK_EQ(ListSelection(dialog, IDC_SOUND_PROVIDERS), 0);
-        EndWith(dialog, IDOK);
-    });
-    CHECK_EQ(result, 1);
-    CHECK_EQ(SettingDword("Sound Provider", 99), 0u);
-    CHECK_EQ(SettingString("Sound Provider Name"), "No 3D sound");
 }
 
 TEST_CASE(ChosenRowIsStoredWithItsKind)
