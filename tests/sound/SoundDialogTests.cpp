@@ -109,30 +109,28 @@ TEST_CASE(ChosenRowIsStoredWithItsKind)
 
 TEST_CASE(ReverbButtonsFollowTheStoredLevel)
 {
+    const struct {
+        DWORD stored;
+        int checked;  // the button checked when the dialog opens, 0 for none
+        int click;    // the button clicked, 0 for none
+        DWORD storedAtOk;
+    } levels[] = {
+        {50, 0, 0, 50},  // not a level of a button: none is checked and the level is kept
+        {125, IDC_SOUND_REVERB_125, IDC_SOUND_REVERB_30, 30},
+        {0, IDC_SOUND_REVERB_0, IDC_SOUND_REVERB_150, 150},
+    };
     TwoProviderMachine machine("sound-reverb");
-    WriteSettingDword("Sound Reverb", 50);
-    OpenDialog([](HWND dialog) {
-        CHECK_EQ(CheckedReverb(dialog), "");
-        EndWith(dialog, IDOK);
-    });
-    CHECK_EQ(SettingDword("Sound Reverb", 0), 50u);
-
-    WriteSettingDword("Sound Reverb", 125);
-    OpenDialog([](HWND dialog) {
-        CHECK_EQ(CheckedReverb(dialog), std::to_string(IDC_SOUND_REVERB_125));
-        ClickButton(dialog, IDC_SOUND_REVERB_30);
-        CHECK_EQ(CheckedReverb(dialog), std::to_string(IDC_SOUND_REVERB_30));
-        EndWith(dialog, IDOK);
-    });
-    CHECK_EQ(SettingDword("Sound Reverb", 0), 30u);
-
-    WriteSettingDword("Sound Reverb", 0);
-    OpenDialog([](HWND dialog) {
-        CHECK_EQ(CheckedReverb(dialog), std::to_string(IDC_SOUND_REVERB_0));
-        ClickButton(dialog, IDC_SOUND_REVERB_150);
-        EndWith(dialog, IDOK);
-    });
-    CHECK_EQ(SettingDword("Sound Reverb", 0), 150u);
+    for (const auto& level : levels) {
+        WriteSettingDword("Sound Reverb", level.stored);
+        int checked = level.checked, click = level.click;
+        OpenDialog([checked, click](HWND dialog) {
+            CHECK_EQ(CheckedReverb(dialog), checked ? std::to_string(checked) : "");
+            if (click) ClickButton(dialog, click);
+            if (click) CHECK_EQ(CheckedReverb(dialog), std::to_string(click));
+            EndWith(dialog, IDOK);
+        });
+        CHECK_EQ(SettingDword("Sound Reverb", 0), level.storedAtOk);
+    }
 }
 
 TEST_CASE(SampleFieldsShowTheCountsAndStoreZeroForAnythingElse)
