@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "DialogSearch.h"
+#include "ProcessDriver.h"
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include "StartRecord.h"
 #include "TestFiles.h"
 #include "TestKit.h"
+#include "TestText.h"
 #include "TestRegistry.h"
 #include "launcher/ArchiveLocation.h"
 #include "launcher/GameDisc.h"
@@ -59,41 +60,19 @@ void OpenStoreWithHint(const char* hint)
     OpenTestStore();
 }
 
-std::string TableText(UINT id)
+// Opens the previews with step for the dialog or box they bring up (the step ends it); their result.
+int ShowPreviewsWith(DialogStep step)
 {
-    char text[512];
-    LoadStringA(GetModuleHandleA(NULL), id, text, sizeof text);
-    return text;
-}
-
-// A step for a message box that must show string id, with the launcher's caption.
-DialogStep ExpectBox(UINT id)
-{
-    return [id](HWND box) {
-        CHECK(IsMessageBox(box));
-        CHECK_EQ(MessageBoxText(box), TableText(id));
-        CHECK_EQ(WindowText(box), std::string("Tumbleridge"));
-        EndWith(box, IDOK);
-    };
-}
-
-void ExpectNothingLeft(const DialogDriver& driver)
-{
-    CHECK_EQ(driver.PendingSteps(), static_cast<size_t>(0));
-    CHECK(driver.Unexpected().empty());
+    DialogDriver driver;
+    driver.Then(step);
+    int result = ShowPreviews(GetModuleHandleA(NULL), NULL);
+    CHECK_EQ(driver.Leftovers(), "");
+    return result;
 }
 
 bool HasControl(HWND dialog, int id)
 {
     return GetDlgItem(dialog, id) != NULL;
-}
-
-// A list box's rows joined by "|", to compare them with one check.
-std::string Rows(HWND dialog, int id)
-{
-    std::string joined;
-    for (const std::string& row : ListRows(dialog, id)) joined += (joined.empty() ? "" : "|") + row;
-    return joined;
 }
 
 const std::string discMovies = "Tumbleridge Trailer|Harbour Flyover";
@@ -168,10 +147,7 @@ TEST_CASE(FoundDiscIsKeptAfterItIsRemoved)
     CHECK_EQ(FindGameDisc(), 'D');
 
     // The previews still look on D, find no catalogue there, and say so instead of "no disc".
-    DialogDriver driver;
-    driver.Then(ExpectBox(IDS_NO_PREVIEWS));
-    CHECK_EQ(ShowPreviews(GetModuleHandleA(NULL), NULL), 0);
-    ExpectNothingLeft(driver);
+    CHECK_EQ(ShowPreviewsWith(ExpectBox(IDS_NO_PREVIEWS)), 0);
     CloseTestStore();
 }
 
@@ -181,18 +157,15 @@ TEST_CASE(DiscInsertedLaterIsFoundByThePreviews)
     OpenStoreWithHint(NULL);
     CHECK_EQ(FindGameDisc(), '\0');
 
-    DialogDriver driver;
-    driver.Then(ExpectBox(IDS_NO_PREVIEW_DISC));
-    CHECK_EQ(ShowPreviews(GetModuleHandleA(NULL), NULL), 0);
+    CHECK_EQ(ShowPreviewsWith(ExpectBox(IDS_NO_PREVIEW_DISC)), 0);
 
     InsertDisc('G');
-    driver.Then([](HWND dialog) {
-        CHECK_EQ(Rows(dialog, IDC_PREVIEW_MOVIES), discMovies);
-        CHECK_EQ(Rows(dialog, IDC_PREVIEW_DEMOS), discDemos);
-        EndWith(dialog, IDCANCEL);
-    });
-    CHECK_EQ(ShowPreviews(GetModuleHandleA(NULL), NULL), 1);
-    ExpectNothingLeft(driver);
+    CHECK_EQ(ShowPreviewsWith([](HWND dialog) {
+                 CHECK_EQ(Joined(ListRows(dialog, IDC_PREVIEW_MOVIES)), discMovies);
+                 CHECK_EQ(Joined(ListRows(dialog, IDC_PREVIEW_DEMOS)), discDemos);
+                 EndWith(dialog, IDCANCEL);
+             }),
+             1);
     CHECK_EQ(FindGameDisc(), 'G');
     CloseTestStore();
 }
@@ -206,21 +179,19 @@ TEST_CASE(PreviewsOfTheDiscListBothCataloguesAndStartADemo)
     std::string work = FreshWorkFolder("disc-previews");
     std::string record = ExpectStart(demoRecordVariable, work, "demo-started.txt");
 
-    DialogDriver driver;
-    driver.Then([&](HWND dialog) {
-        CHECK(HasControl(dialog, IDC_PREVIEW_PLAY_MOVIE));
-        CHECK(HasControl(dialog, IDC_PREVIEW_START_DEMO));
-        CHECK_EQ(Rows(dialog, IDC_PREVIEW_MOVIES), discMovies);
-        CHECK_EQ(Rows(dialog, IDC_PREVIEW_DEMOS), discDemos);
-        CHECK(movieCatalogue != NULL && demoCatalogue != NULL);
-        DoubleClickListRow(dialog, IDC_PREVIEW_DEMOS, 0);
-        StartRecord started = WaitForStartRecord(record);
-        CHECK(started.written);
-        CHECK(started.command.find("D:\\Previews\\Demos\\Skyline\\SKYDEMO.EXE") != std::string::npos);
-        EndWith(dialog, IDOK);
-    });
-    CHECK_EQ(ShowPreviews(GetModuleHandleA(NULL), NULL), 1);
-    ExpectNothingLeft(driver);
+    CHECK_EQ(ShowPreviewsWith([&](HWND dialog) {
+                 CHECK(HasControl(dialog, IDC_PREVIEW_PLAY_MOVIE));
+                 CHECK(HasControl(dialog, IDC_PREVIEW_START_DEMO));
+                 CHECK_EQ(Joined(ListRows(dialog, IDC_PREVIEW_MOVIES)), discMovies);
+                 CHECK_EQ(Joined(ListRows(dialog, IDC_PREVIEW_DEMOS)), discDemos);
+                 CHECK(movieCatalogue != NULL && demoCatalogue != NULL);
+                 DoubleClickListRow(dialog, IDC_PREVIEW_DEMOS, 0);
+                 StartRecord started = WaitForStartRecord(record);
+                 CHECK(started.written);
+                 CHECK(started.command.find("D:\\Previews\\Demos\\Skyline\\SKYDEMO.EXE") != std::string::npos);
+                 EndWith(dialog, IDOK);
+             }),
+             1);
     CHECK(movieCatalogue == NULL);
     CHECK(demoCatalogue == NULL);
     CloseTestStore();
@@ -231,17 +202,15 @@ TEST_CASE(OnlyDemosCatalogueShowsTheDemosTemplate)
     RequireDrive('D', DRIVE_CDROM);
     REQUIRE(DeleteFileA(JoinPath(DriveFolder('D'), "Previews\\Movies\\Movies.ini").c_str()));
     OpenStoreWithHint(NULL);
-    DialogDriver driver;
-    driver.Then([](HWND dialog) {
-        CHECK(!HasControl(dialog, IDC_PREVIEW_MOVIES));
-        CHECK(!HasControl(dialog, IDC_PREVIEW_PLAY_MOVIE));
-        CHECK(HasControl(dialog, IDC_PREVIEW_START_DEMO));
-        CHECK_EQ(Rows(dialog, IDC_PREVIEW_DEMOS), discDemos);
-        CHECK(movieCatalogue == NULL);
-        EndWith(dialog, IDOK);
-    });
-    CHECK_EQ(ShowPreviews(GetModuleHandleA(NULL), NULL), 1);
-    ExpectNothingLeft(driver);
+    CHECK_EQ(ShowPreviewsWith([](HWND dialog) {
+                 CHECK(!HasControl(dialog, IDC_PREVIEW_MOVIES));
+                 CHECK(!HasControl(dialog, IDC_PREVIEW_PLAY_MOVIE));
+                 CHECK(HasControl(dialog, IDC_PREVIEW_START_DEMO));
+                 CHECK_EQ(Joined(ListRows(dialog, IDC_PREVIEW_DEMOS)), discDemos);
+                 CHECK(movieCatalogue == NULL);
+                 EndWith(dialog, IDOK);
+             }),
+             1);
     CloseTestStore();
 }
 
@@ -250,30 +219,25 @@ TEST_CASE(OnlyMoviesCatalogueShowsTheMoviesTemplate)
     RequireDrive('D', DRIVE_CDROM);
     REQUIRE(DeleteFileA(JoinPath(DriveFolder('D'), "Previews\\Demos\\Demos.ini").c_str()));
     OpenStoreWithHint(NULL);
-    DialogDriver driver;
-    driver.Then([](HWND dialog) {
-        CHECK(!HasControl(dialog, IDC_PREVIEW_DEMOS));
-        CHECK(!HasControl(dialog, IDC_PREVIEW_START_DEMO));
-        CHECK(HasControl(dialog, IDC_PREVIEW_PLAY_MOVIE));
-        CHECK_EQ(Rows(dialog, IDC_PREVIEW_MOVIES), discMovies);
-        EndWith(dialog, IDOK);
-    });
-    CHECK_EQ(ShowPreviews(GetModuleHandleA(NULL), NULL), 1);
-    ExpectNothingLeft(driver);
+    CHECK_EQ(ShowPreviewsWith([](HWND dialog) {
+                 CHECK(!HasControl(dialog, IDC_PREVIEW_DEMOS));
+                 CHECK(!HasControl(dialog, IDC_PREVIEW_START_DEMO));
+                 CHECK(HasControl(dialog, IDC_PREVIEW_PLAY_MOVIE));
+                 CHECK_EQ(Joined(ListRows(dialog, IDC_PREVIEW_MOVIES)), discMovies);
+                 EndWith(dialog, IDOK);
+             }),
+             1);
     CloseTestStore();
 }
 
-TEST_CASE(CataloguesWithoutSectionsShowString11)
+TEST_CASE(CataloguesWithoutSectionsSayThereAreNoPreviews)
 {
     RequireDrive('D', DRIVE_CDROM);
     std::string disc = DriveFolder('D');
     REQUIRE(WriteFileBytes(JoinPath(disc, "Previews\\Movies\\Movies.ini"), "; no movies yet\r\nName=Loose key\r\n"));
     REQUIRE(WriteFileBytes(JoinPath(disc, "Previews\\Demos\\Demos.ini"), ""));
     OpenStoreWithHint(NULL);
-    DialogDriver driver;
-    driver.Then(ExpectBox(IDS_NO_PREVIEWS));
-    CHECK_EQ(ShowPreviews(GetModuleHandleA(NULL), NULL), 0);
-    ExpectNothingLeft(driver);
+    CHECK_EQ(ShowPreviewsWith(ExpectBox(IDS_NO_PREVIEWS)), 0);
     CHECK(movieCatalogue == NULL && demoCatalogue == NULL);
     CloseTestStore();
 }
@@ -305,7 +269,7 @@ void ExpectSetupRefused()
     driver.Then(ExpectBox(IDS_SETUP_FAILED));
     EndMainDialogWith(driver, MainResultQuit);  // the main dialog came back
     CHECK_EQ(RunLauncher(), 1);
-    ExpectNothingLeft(driver);
+    CHECK_EQ(driver.Leftovers(), "");
     CHECK_EQ(driver.Seen().size(), static_cast<size_t>(3));
     CHECK(!FileExists(record));
 }
@@ -320,7 +284,7 @@ TEST_CASE(SetupStartsFromTheDiscRootAndTheLauncherEnds)
     DialogDriver driver;
     EndMainDialogWith(driver, MainResultSetup);
     CHECK_EQ(RunLauncher(), 1);
-    ExpectNothingLeft(driver);
+    CHECK_EQ(driver.Leftovers(), "");
     CHECK_EQ(driver.Seen().size(), static_cast<size_t>(1));  // the main dialog did not come back
     CHECK_EQ(std::string(discRoot), std::string("E:\\"));
 
@@ -330,7 +294,7 @@ TEST_CASE(SetupStartsFromTheDiscRootAndTheLauncherEnds)
     CHECK_EQ(started.folder, std::string("E:\\"));
 }
 
-TEST_CASE(DiscWithoutSetupProgramShowsString4AndTheMainDialogAgain)
+TEST_CASE(DiscWithoutSetupProgramIsRefusedAndTheMainDialogComesBack)
 {
     RequireDrive('E', DRIVE_CDROM);
     REQUIRE(DeleteFileA(JoinPath(DriveFolder('E'), "SETUP.EXE").c_str()));
@@ -338,7 +302,7 @@ TEST_CASE(DiscWithoutSetupProgramShowsString4AndTheMainDialogAgain)
     CHECK_EQ(std::string(discRoot), std::string("E:\\"));
 }
 
-TEST_CASE(SetupWithoutDiscShowsString4AndTheMainDialogAgain)
+TEST_CASE(SetupWithoutDiscIsRefusedAndTheMainDialogComesBack)
 {
     // No disc: a bare SETUP.EXE is looked for beside the launcher and in the game folder, and is not there.
     RequireDrive('G', DRIVE_CDROM);
@@ -407,7 +371,7 @@ TEST_CASE(RefusedTargetShowsItsErrorStringOnly)
     DialogDriver driver;
     driver.Then(ExpectBox(IDS_HELP_FAILED));
     CHECK(!OpenTableTarget(NULL, IDS_HELP_FILE, IDS_HELP_FAILED));
-    ExpectNothingLeft(driver);
+    CHECK_EQ(driver.Leftovers(), "");
     CHECK(!OpenTableTarget(NULL, IDS_HELP_FILE, 0));  // no error string: no box
     CHECK_EQ(driver.Seen().size(), static_cast<size_t>(1));
     CloseTestStore();

@@ -1,5 +1,6 @@
 // The display catalogue without plug-ins: the mode filter, the record walk, lookups, texts and defaults.
 #include "TestKit.h"
+#include "TestText.h"
 #include "display/DisplayCatalogue.h"
 #include "display/ModeRecord.h"
 
@@ -36,13 +37,6 @@ std::vector<std::string> ModeTexts(const DeviceEntry* device)
     std::vector<std::string> texts;
     for (const auto& mode : device->modes) texts.push_back(mode->text);
     return texts;
-}
-
-std::string Joined(const std::vector<std::string>& texts)
-{
-    std::string joined;
-    for (const std::string& text : texts) joined += (joined.empty() ? "" : "|") + text;
-    return joined;
 }
 
 }  // namespace

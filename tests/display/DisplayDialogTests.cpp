@@ -4,6 +4,7 @@
 #include "DialogDriver.h"
 #include "DisplayTestSupport.h"
 #include "TestKit.h"
+#include "TestText.h"
 #include "display/CatalogueBuild.h"
 #include "display/DisplayCatalogue.h"
 #include "display/DisplayDialog.h"
@@ -22,13 +23,6 @@ const char* const filterRow = "Filter Test Renderer (FILTER.REN)";
 const char* const primaryRow = "Primary Display Driver (display)";
 const char* const accelRow = "3D Accelerator (accel)";
 
-std::string TableText(UINT id)
-{
-    char text[512];
-    LoadTableString(id, text, sizeof text);
-    return text;
-}
-
 std::string SelectedRow(HWND dialog, int id)
 {
     int row = ListSelection(dialog, id);
@@ -43,6 +37,25 @@ bool SelectRowText(HWND dialog, int id, const std::string& text)
     if (found == rows.end()) return false;
     SelectListRow(dialog, id, static_cast<int>(found - rows.begin()));
     return true;
+}
+
+// Chooses a renderer, a device and a mode by their rows' texts, as the player does.
+void ChooseRows(HWND dialog, const char* renderer, const char* device, const char* mode)
+{
+    SelectRowText(dialog, IDC_DISPLAY_RENDERERS, renderer);
+    SelectRowText(dialog, IDC_DISPLAY_DEVICES, device);
+    SelectRowText(dialog, IDC_DISPLAY_MODES, mode);
+}
+
+// Opens the dialog with the warning accepted and runs step in it (the step ends it); the dialog's result.
+int OpenWarned(DialogStep step)
+{
+    displayWarned = 1;
+    DialogDriver driver;
+    driver.Then(step);
+    int result = OpenDisplayDialog(NULL);
+    CHECK_EQ(driver.Leftovers(), "");
+    return result;
 }
 
 // The three selections as "renderer / device / mode".
@@ -62,19 +75,6 @@ std::string Chosen()
     const ModeEntry* mode = device ? device->selectedMode : NULL;
     return renderer->DisplayText() + " / " + (device ? device->DisplayText() : "(none)") + " / " +
            (mode ? mode->text : "(none)");
-}
-
-std::string Joined(const std::vector<std::string>& rows)
-{
-    std::string joined;
-    for (const std::string& row : rows) joined += (joined.empty() ? "" : "|") + row;
-    return joined;
-}
-
-void ExpectDriverDone(const DialogDriver& driver)
-{
-    CHECK_EQ(driver.PendingSteps(), size_t(0));
-    CHECK(driver.Unexpected().empty());
 }
 
 const char* const sampleScript =
@@ -98,20 +98,20 @@ TEST_CASE(WarningDeclinedBuildsNothingAndIsShownAgain)
         DialogDriver driver;
         driver.Then([](HWND box) {
             CHECK(IsMessageBox(box));
-            CHECK_EQ(MessageBoxText(box), TableText(IDS_DISPLAY_WARNING));
+            CHECK_EQ(MessageBoxText(box), TableString(IDS_DISPLAY_WARNING));
             CHECK_EQ(WindowText(box), "Tumbleridge");
             CHECK(GetDlgItem(box, IDCANCEL) != NULL);
             EndWith(box, IDCANCEL);
         });
         CHECK_EQ(OpenDisplayDialog(NULL), 0);
-        ExpectDriverDone(driver);
+        CHECK_EQ(driver.Leftovers(), "");
     }
     CHECK(theDisplayCatalogue == NULL);
     CHECK_EQ(displayWarned, DWORD(0));
     {
         DialogDriver driver;
         driver.Then([](HWND box) {
-            CHECK_EQ(MessageBoxText(box), TableText(IDS_DISPLAY_WARNING));
+            CHECK_EQ(MessageBoxText(box), TableString(IDS_DISPLAY_WARNING));
             EndWith(box, IDOK);
         });
         driver.Then([](HWND dialog) {
@@ -120,7 +120,7 @@ TEST_CASE(WarningDeclinedBuildsNothingAndIsShownAgain)
             EndWith(dialog, IDOK);
         });
         CHECK_EQ(OpenDisplayDialog(NULL), 1);
-        ExpectDriverDone(driver);
+        CHECK_EQ(driver.Leftovers(), "");
     }
     CHECK_EQ(displayWarned, DWORD(1));
     CHECK(theDisplayCatalogue != NULL);
@@ -131,11 +131,11 @@ TEST_CASE(WarningDeclinedBuildsNothingAndIsShownAgain)
             EndWith(dialog, IDCANCEL);
         });
         CHECK_EQ(OpenDisplayDialog(NULL), 0);
-        ExpectDriverDone(driver);
+        CHECK_EQ(driver.Leftovers(), "");
     }
 }
 
-TEST_CASE(NoUsableRendererShowsString51EachTimeWithoutScanningAgain)
+TEST_CASE(NoUsableRendererIsReportedEachTimeWithoutScanningAgain)
 {
     PluginFolder folder("dialog-no-renderers", {"NULLLIST.REN"});
     {
@@ -143,12 +143,12 @@ TEST_CASE(NoUsableRendererShowsString51EachTimeWithoutScanningAgain)
         driver.Then([](HWND box) { EndWith(box, IDOK); });
         driver.Then([](HWND box) {
             CHECK(IsMessageBox(box));
-            CHECK_EQ(MessageBoxText(box), TableText(IDS_NO_RENDERERS));
+            CHECK_EQ(MessageBoxText(box), TableString(IDS_NO_RENDERERS));
             CHECK(GetDlgItem(box, IDCANCEL) == NULL);
             EndWith(box, IDOK);
         });
         CHECK_EQ(OpenDisplayDialog(NULL), 0);
-        ExpectDriverDone(driver);
+        CHECK_EQ(driver.Leftovers(), "");
     }
     REQUIRE(theDisplayCatalogue != NULL);
     // A plug-in that appears now is seen on the next run only.
@@ -156,11 +156,11 @@ TEST_CASE(NoUsableRendererShowsString51EachTimeWithoutScanningAgain)
     {
         DialogDriver driver;
         driver.Then([](HWND box) {
-            CHECK_EQ(MessageBoxText(box), TableText(IDS_NO_RENDERERS));
+            CHECK_EQ(MessageBoxText(box), TableString(IDS_NO_RENDERERS));
             EndWith(box, IDOK);
         });
         CHECK_EQ(OpenDisplayDialog(NULL), 0);
-        ExpectDriverDone(driver);
+        CHECK_EQ(driver.Leftovers(), "");
     }
     CHECK(theDisplayCatalogue->renderers.empty());
 }
@@ -171,22 +171,17 @@ TEST_CASE(SavedChoiceIsPreselectedAndAnUnknownNameFallsBack)
     folder.Write("autoexec.cfg",
                  "\"RenderDll\" \"D3D.REN\"\r\n\"Renderer\" \"x\"\r\n\"CardDesc\" \"accel\"\r\n"
                  "\"ScreenWidth\" \"800\"\r\n\"ScreenHeight\" \"600\"\r\n\"BitDepth\" \"16\"\r\n");
-    displayWarned = 1;
-    DialogDriver driver;
-    driver.Then([](HWND dialog) {
+    OpenWarned([](HWND dialog) {
         CHECK_EQ(Selections(dialog), std::string(d3dRow) + " / " + accelRow + " / 800 x 600 x 16");
         CHECK_EQ(ListRows(dialog, IDC_DISPLAY_DEVICES).size(), size_t(2));
         EndWith(dialog, IDCANCEL);
     });
-    OpenDisplayDialog(NULL);
-    ExpectDriverDone(driver);
 
     // The same name in other letter case matches nothing: the first renderer, its last device and that
     // device's default mode show.
     DestroyDisplayCatalogue();
     folder.Write("autoexec.cfg", "\"RenderDll\" \"d3d.ren\"\r\n\"CardDesc\" \"accel\"\r\n");
-    DialogDriver again;
-    again.Then([](HWND dialog) {
+    OpenWarned([](HWND dialog) {
         REQUIRE(theDisplayCatalogue && !theDisplayCatalogue->renderers.empty());
         const RendererEntry* first = theDisplayCatalogue->renderers[0].get();
         CHECK_EQ(ListSelection(dialog, IDC_DISPLAY_RENDERERS), 0);
@@ -195,17 +190,13 @@ TEST_CASE(SavedChoiceIsPreselectedAndAnUnknownNameFallsBack)
         CHECK_EQ(Selections(dialog), Chosen());
         EndWith(dialog, IDCANCEL);
     });
-    OpenDisplayDialog(NULL);
-    ExpectDriverDone(again);
 }
 
 TEST_CASE(WithoutASavedDeviceTheLastDeviceAndItsDefaultModeShow)
 {
     PluginFolder folder("dialog-no-device", {"D3D.REN"});
     folder.Write("autoexec.cfg", "RenderDll D3D.REN\nScreenWidth 1024\nScreenHeight 768\nBitDepth 32\n");
-    displayWarned = 1;
-    DialogDriver driver;
-    driver.Then([](HWND dialog) {
+    OpenWarned([](HWND dialog) {
         CHECK_EQ(Selections(dialog), std::string(d3dRow) + " / " + accelRow + " / 640 x 480 x 16");
         // The lists' fall-backs are written into the catalogue at once.
         CHECK_EQ(Chosen(), Selections(dialog));
@@ -214,87 +205,74 @@ TEST_CASE(WithoutASavedDeviceTheLastDeviceAndItsDefaultModeShow)
         CHECK_EQ(ListCount(dialog, IDC_DISPLAY_MODES), 10);
         EndWith(dialog, IDCANCEL);
     });
-    OpenDisplayDialog(NULL);
-    ExpectDriverDone(driver);
 }
 
 TEST_CASE(RendererChangeRefillsBothListsAndEachRendererKeepsItsChoice)
 {
     PluginFolder folder("dialog-linked", {"FILTER.REN", "D3D.REN"});
-    displayWarned = 1;
-    DialogDriver driver;
-    driver.Then([](HWND dialog) {
-        REQUIRE(SelectRowText(dialog, IDC_DISPLAY_RENDERERS, d3dRow));
-        CHECK_EQ(Joined(ListRows(dialog, IDC_DISPLAY_DEVICES)), std::string(primaryRow) + "|" + accelRow);
-        CHECK_EQ(SelectedRow(dialog, IDC_DISPLAY_DEVICES), accelRow);
-        CHECK_EQ(Joined(ListRows(dialog, IDC_DISPLAY_MODES)), "640 x 480 x 16|800 x 600 x 16");
-        REQUIRE(SelectRowText(dialog, IDC_DISPLAY_DEVICES, primaryRow));
-        CHECK_EQ(ListCount(dialog, IDC_DISPLAY_MODES), 10);
-        // A double click selects and leaves the dialog open (the result below would be 1 otherwise).
-        std::vector<std::string> modes = ListRows(dialog, IDC_DISPLAY_MODES);
-        int row = static_cast<int>(std::find(modes.begin(), modes.end(), "1024 x 768 x 32") - modes.begin());
-        DoubleClickListRow(dialog, IDC_DISPLAY_MODES, row);
-        CHECK_EQ(Chosen(), std::string(d3dRow) + " / " + primaryRow + " / 1024 x 768 x 32");
+    CHECK_EQ(OpenWarned([](HWND dialog) {
+                 REQUIRE(SelectRowText(dialog, IDC_DISPLAY_RENDERERS, d3dRow));
+                 CHECK_EQ(Joined(ListRows(dialog, IDC_DISPLAY_DEVICES)), std::string(primaryRow) + "|" + accelRow);
+                 CHECK_EQ(SelectedRow(dialog, IDC_DISPLAY_DEVICES), accelRow);
+                 CHECK_EQ(Joined(ListRows(dialog, IDC_DISPLAY_MODES)), "640 x 480 x 16|800 x 600 x 16");
+                 REQUIRE(SelectRowText(dialog, IDC_DISPLAY_DEVICES, primaryRow));
+                 CHECK_EQ(ListCount(dialog, IDC_DISPLAY_MODES), 10);
+                 // A double click selects and leaves the dialog open (the result below would be 1 otherwise).
+                 std::vector<std::string> modes = ListRows(dialog, IDC_DISPLAY_MODES);
+                 int row = static_cast<int>(std::find(modes.begin(), modes.end(), "1024 x 768 x 32") - modes.begin());
+                 DoubleClickListRow(dialog, IDC_DISPLAY_MODES, row);
+                 CHECK_EQ(Chosen(), std::string(d3dRow) + " / " + primaryRow + " / 1024 x 768 x 32");
 
-        REQUIRE(SelectRowText(dialog, IDC_DISPLAY_RENDERERS, filterRow));
-        CHECK_EQ(Joined(ListRows(dialog, IDC_DISPLAY_DEVICES)), "Filter Label (Filter Card)");
-        CHECK_EQ(SelectedRow(dialog, IDC_DISPLAY_MODES), "640 x 480 x 16");
-        CHECK_EQ(Chosen(), Selections(dialog));
+                 REQUIRE(SelectRowText(dialog, IDC_DISPLAY_RENDERERS, filterRow));
+                 CHECK_EQ(Joined(ListRows(dialog, IDC_DISPLAY_DEVICES)), "Filter Label (Filter Card)");
+                 CHECK_EQ(SelectedRow(dialog, IDC_DISPLAY_MODES), "640 x 480 x 16");
+                 CHECK_EQ(Chosen(), Selections(dialog));
 
-        REQUIRE(SelectRowText(dialog, IDC_DISPLAY_RENDERERS, d3dRow));
-        CHECK_EQ(Selections(dialog), std::string(d3dRow) + " / " + primaryRow + " / 1024 x 768 x 32");
-        CHECK_EQ(Chosen(), Selections(dialog));
-        EndWith(dialog, IDCANCEL);
-    });
-    CHECK_EQ(OpenDisplayDialog(NULL), 0);
-    ExpectDriverDone(driver);
+                 REQUIRE(SelectRowText(dialog, IDC_DISPLAY_RENDERERS, d3dRow));
+                 CHECK_EQ(Selections(dialog), std::string(d3dRow) + " / " + primaryRow + " / 1024 x 768 x 32");
+                 CHECK_EQ(Chosen(), Selections(dialog));
+                 EndWith(dialog, IDCANCEL);
+             }),
+             0);
 }
 
 TEST_CASE(CancelForgetsOnlyTheRenderer)
 {
     PluginFolder folder("dialog-cancel", {"FILTER.REN", "D3D.REN"});
-    displayWarned = 1;
-    DialogDriver driver;
-    driver.Then([](HWND dialog) {
-        SelectRowText(dialog, IDC_DISPLAY_RENDERERS, d3dRow);
-        SelectRowText(dialog, IDC_DISPLAY_DEVICES, primaryRow);
-        SelectRowText(dialog, IDC_DISPLAY_MODES, "800 x 600 x 32");
-        EndWith(dialog, IDCANCEL);
-    });
-    driver.Then([](HWND dialog) {
-        REQUIRE(theDisplayCatalogue != NULL);
-        CHECK_EQ(ListSelection(dialog, IDC_DISPLAY_RENDERERS), 0);
-        CHECK_EQ(SelectedRow(dialog, IDC_DISPLAY_RENDERERS), theDisplayCatalogue->renderers[0]->DisplayText());
-        SelectRowText(dialog, IDC_DISPLAY_RENDERERS, d3dRow);
-        CHECK_EQ(Selections(dialog), std::string(d3dRow) + " / " + primaryRow + " / 800 x 600 x 32");
-        EndWith(dialog, IDOK);
-    });
-    CHECK_EQ(OpenDisplayDialog(NULL), 0);
+    CHECK_EQ(OpenWarned([](HWND dialog) {
+                 ChooseRows(dialog, d3dRow, primaryRow, "800 x 600 x 32");
+                 EndWith(dialog, IDCANCEL);
+             }),
+             0);
     REQUIRE(theDisplayCatalogue != NULL);
     CHECK(theDisplayCatalogue->selectedRenderer == NULL);
     const RendererEntry* d3d = theDisplayCatalogue->FindRenderer("D3D.REN");
     REQUIRE(d3d != NULL && d3d->selectedDevice != NULL && d3d->selectedDevice->selectedMode != NULL);
     CHECK_EQ(d3d->selectedDevice->cardDesc, "display");
     CHECK_EQ(d3d->selectedDevice->selectedMode->text, "800 x 600 x 32");
-    CHECK_EQ(OpenDisplayDialog(NULL), 1);
-    ExpectDriverDone(driver);
+    CHECK_EQ(OpenWarned([](HWND dialog) {
+                 REQUIRE(theDisplayCatalogue != NULL);
+                 CHECK_EQ(ListSelection(dialog, IDC_DISPLAY_RENDERERS), 0);
+                 CHECK_EQ(SelectedRow(dialog, IDC_DISPLAY_RENDERERS), theDisplayCatalogue->renderers[0]->DisplayText());
+                 SelectRowText(dialog, IDC_DISPLAY_RENDERERS, d3dRow);
+                 CHECK_EQ(Selections(dialog), std::string(d3dRow) + " / " + primaryRow + " / 800 x 600 x 32");
+                 EndWith(dialog, IDOK);
+             }),
+             1);
 }
 
 TEST_CASE(RendererWithoutDevicesShowsNoModesAndOkWritesNothing)
 {
     PluginFolder folder("dialog-no-devices", {"FILTER.REN", "DROPPED.REN"});
-    displayWarned = 1;
-    DialogDriver driver;
-    driver.Then([](HWND dialog) {
-        std::vector<std::string> renderers = ListRows(dialog, IDC_DISPLAY_RENDERERS);
-        int dropped = renderers[0].find("DROPPED.REN") != std::string::npos ? 0 : 1;
-        SelectListRow(dialog, IDC_DISPLAY_RENDERERS, dropped);
-        CHECK_EQ(ListCount(dialog, IDC_DISPLAY_DEVICES), 0);
-        CHECK_EQ(ListCount(dialog, IDC_DISPLAY_MODES), 0);
-        EndWith(dialog, IDOK);
-    });
-    CHECK_EQ(OpenDisplayDialog(NULL), 1);
-    ExpectDriverDone(driver);
+    CHECK_EQ(OpenWarned([](HWND dialog) {
+                 std::vector<std::string> renderers = ListRows(dialog, IDC_DISPLAY_RENDERERS);
+                 int dropped = renderers[0].find("DROPPED.REN") != std::string::npos ? 0 : 1;
+                 SelectListRow(dialog, IDC_DISPLAY_RENDERERS, dropped);
+                 CHECK_EQ(ListCount(dialog, IDC_DISPLAY_DEVICES), 0);
+                 CHECK_EQ(ListCount(dialog, IDC_DISPLAY_MODES), 0);
+                 EndWith(dialog, IDOK);
+             }),
+             1);
     CHECK(!FileExists(folder.Path("autoexec.cfg")));
 }
 
@@ -302,17 +280,13 @@ TEST_CASE(OkWritesTheChoiceBackAndKeepsEveryOtherLine)
 {
     PluginFolder folder("dialog-write-back", {"D3D.REN", "SOFT.REN"});
     folder.Write("autoexec.cfg", sampleScript);
-    displayWarned = 1;
-    DialogDriver driver;
-    driver.Then([](HWND dialog) {
-        CHECK_EQ(Selections(dialog), std::string(softRow) + " / Software Rasteriser (software) / 800 x 600 x 16");
-        SelectRowText(dialog, IDC_DISPLAY_RENDERERS, d3dRow);
-        SelectRowText(dialog, IDC_DISPLAY_DEVICES, primaryRow);
-        SelectRowText(dialog, IDC_DISPLAY_MODES, "1024 x 768 x 32");
-        EndWith(dialog, IDOK);
-    });
-    CHECK_EQ(OpenDisplayDialog(NULL), 1);
-    ExpectDriverDone(driver);
+    CHECK_EQ(OpenWarned([](HWND dialog) {
+                 CHECK_EQ(Selections(dialog),
+                          std::string(softRow) + " / Software Rasteriser (software) / 800 x 600 x 16");
+                 ChooseRows(dialog, d3dRow, primaryRow, "1024 x 768 x 32");
+                 EndWith(dialog, IDOK);
+             }),
+             1);
     CHECK_EQ(folder.Read("autoexec.cfg"),
              "// Tumbleridge engine settings\r\n"
              "\"RenderDll\" \"D3D.REN\"\r\n"
@@ -330,26 +304,18 @@ TEST_CASE(OkWritesTheChoiceBackAndKeepsEveryOtherLine)
 
     // The next run reads the choice back.
     DestroyDisplayCatalogue();
-    DialogDriver nextRun;
-    nextRun.Then([](HWND dialog) {
+    OpenWarned([](HWND dialog) {
         CHECK_EQ(Selections(dialog), std::string(d3dRow) + " / " + primaryRow + " / 1024 x 768 x 32");
         EndWith(dialog, IDCANCEL);
     });
-    OpenDisplayDialog(NULL);
-    ExpectDriverDone(nextRun);
 }
 
 TEST_CASE(OkMakesAMissingScriptAndCancelWritesNothing)
 {
     PluginFolder folder("dialog-new-script", {"SOFT.REN"});
-    displayWarned = 1;
-    DialogDriver driver;
-    driver.Then([](HWND dialog) { EndWith(dialog, IDCANCEL); });
-    driver.Then([](HWND dialog) { EndWith(dialog, IDOK); });
-    OpenDisplayDialog(NULL);
+    OpenWarned([](HWND dialog) { EndWith(dialog, IDCANCEL); });
     CHECK(!FileExists(folder.Path("autoexec.cfg")));
-    OpenDisplayDialog(NULL);
-    ExpectDriverDone(driver);
+    OpenWarned([](HWND dialog) { EndWith(dialog, IDOK); });
     CHECK_EQ(folder.Read("autoexec.cfg"),
              "\"RenderDll\" \"SOFT.REN\"\r\n\"CardDesc\" \"software\"\r\n\"ScreenWidth\" \"640\"\r\n"
              "\"ScreenHeight\" \"480\"\r\n\"BitDepth\" \"16\"\r\n");
@@ -360,14 +326,11 @@ TEST_CASE(FailedWriteLeavesTheOldScriptWhole)
     PluginFolder folder("dialog-write-fails", {"D3D.REN", "SOFT.REN"});
     folder.Write("autoexec.cfg", sampleScript);
     REQUIRE(SetFileAttributesA(folder.Path("autoexec.cfg").c_str(), FILE_ATTRIBUTE_READONLY));
-    displayWarned = 1;
-    DialogDriver driver;
-    driver.Then([](HWND dialog) {
-        SelectRowText(dialog, IDC_DISPLAY_RENDERERS, d3dRow);
-        EndWith(dialog, IDOK);
-    });
-    CHECK_EQ(OpenDisplayDialog(NULL), 1);
-    ExpectDriverDone(driver);
+    CHECK_EQ(OpenWarned([](HWND dialog) {
+                 SelectRowText(dialog, IDC_DISPLAY_RENDERERS, d3dRow);
+                 EndWith(dialog, IDOK);
+             }),
+             1);
     CHECK_EQ(folder.Read("autoexec.cfg"), sampleScript);
     CHECK_EQ(folder.Files().size(), size_t(3));  // no temporary file left behind
     SetFileAttributesA(folder.Path("autoexec.cfg").c_str(), FILE_ATTRIBUTE_NORMAL);

@@ -1,7 +1,7 @@
 // The display command in the real launcher: warned once across runs, the choice written into the game
 // folder's "autoexec.cfg" and found there by the next run.
-#include "ProcessDriver.h"
-#include "TestFiles.h"
+#include "DialogDriver.h"
+#include "LauncherRun.h"
 #include "TestKit.h"
 #include "TestRegistry.h"
 #include "resource.h"
@@ -13,17 +13,9 @@ namespace {
 const char* const d3dRow = "Direct3D Hardware Renderer (D3D.REN)";
 const char* const primaryRow = "Primary Display Driver (display)";
 
-bool IsMainWindow(HWND window)
-{
-    return GetDlgItem(window, IDC_GAME_LINK_ZONE1) != NULL;
-}
 bool IsDisplayDialog(HWND window)
 {
     return GetDlgItem(window, IDC_DISPLAY_RENDERERS) != NULL;
-}
-bool IsBox(HWND window)
-{
-    return GetDlgItem(window, 0xFFFF) != NULL;
 }
 
 // The row's text read in UTF-16: Wine hands the ANSI form of LB_GETTEXT across processes cut short.
@@ -58,62 +50,49 @@ bool RemoteSelect(HWND dialog, int id, const std::string& text)
     return false;
 }
 
-void PressDisplayButton(HWND main)
-{
-    PostMessageA(main, WM_COMMAND, MAKEWPARAM(IDC_GAME_DISPLAY, BN_CLICKED), 0);
-}
-
 }  // namespace
 
 TEST_CASE(DisplayChoiceReachesTheScriptAndTheWarningComesOnce)
 {
     ClearLauncherSettings();
-    std::string folder = FreshWorkFolder("display-end-to-end");
-    std::string launcher = JoinPath(folder, "Tumbleridge.exe");
-    REQUIRE(CopyInto(LauncherExePath(), launcher));
-    CopyInto(StandinPath("D3D.REN"), JoinPath(folder, "D3D.REN"));
-    CopyInto(StandinPath("SOFT.REN"), JoinPath(folder, "SOFT.REN"));
-    WriteFileBytes(JoinPath(folder, "autoexec.cfg"),
+    GameFolder game("display-end-to-end", {}, false);
+    CopyInto(StandinPath("D3D.REN"), JoinPath(game.path, "D3D.REN"));
+    CopyInto(StandinPath("SOFT.REN"), JoinPath(game.path, "SOFT.REN"));
+    WriteFileBytes(JoinPath(game.path, "autoexec.cfg"),
                    "// settings\r\n\"RenderDll\" \"SOFT.REN\"\r\n\"Volume\" \"5\"\r\n");
     {
-        RunningProgram program;
-        REQUIRE(program.Start(launcher, "", folder));
-        HWND main = program.WaitForDialog(IsMainWindow, 10000);
-        REQUIRE(main != NULL);
-        PressDisplayButton(main);
-        HWND warning = program.WaitForDialog(IsBox, 10000);
+        LauncherRun launcher(game);
+        REQUIRE(launcher.WaitForMain() != NULL);
+        launcher.Press(IDC_GAME_DISPLAY);
+        HWND warning = launcher.WaitForBox(IDS_DISPLAY_WARNING);
         REQUIRE(warning != NULL);
-        PostMessageA(warning, WM_COMMAND, IDOK, 0);
-        HWND dialog = program.WaitForDialog(IsDisplayDialog, 10000);
+        EndWith(warning, IDOK);
+        HWND dialog = launcher.WaitForDialog(IsDisplayDialog);
         REQUIRE(dialog != NULL);
         CHECK_EQ(RemoteSelection(dialog, IDC_DISPLAY_RENDERERS), "Software Renderer (SOFT.REN)");
         CHECK(RemoteSelect(dialog, IDC_DISPLAY_RENDERERS, d3dRow));
         CHECK(RemoteSelect(dialog, IDC_DISPLAY_DEVICES, primaryRow));
         CHECK(RemoteSelect(dialog, IDC_DISPLAY_MODES, "1024 x 768 x 32"));
-        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-        CHECK(WaitUntil([&]() { return !IsWindow(dialog); }, 10000));
-        PostMessageA(main, WM_COMMAND, IDCANCEL, 0);
-        CHECK_EQ(program.WaitForExit(10000), 1L);
+        EndWith(dialog, IDOK);
+        CHECK(WaitUntilClosed(dialog));
+        CHECK_EQ(launcher.Quit(), 1L);
     }
-    CHECK_EQ(ReadFileText(JoinPath(folder, "autoexec.cfg")),
+    CHECK_EQ(ReadFileText(JoinPath(game.path, "autoexec.cfg")),
              "// settings\r\n\"RenderDll\" \"D3D.REN\"\r\n\"Volume\" \"5\"\r\n\"CardDesc\" \"display\"\r\n"
              "\"ScreenWidth\" \"1024\"\r\n\"ScreenHeight\" \"768\"\r\n\"BitDepth\" \"32\"\r\n");
     CHECK_EQ(SettingDword("Display Warned", 0), DWORD(1));
     {
-        RunningProgram program;
-        REQUIRE(program.Start(launcher, "", folder));
-        HWND main = program.WaitForDialog(IsMainWindow, 10000);
-        REQUIRE(main != NULL);
-        PressDisplayButton(main);
-        HWND shown = program.WaitForDialog([](HWND w) { return IsBox(w) || IsDisplayDialog(w); }, 10000);
+        LauncherRun launcher(game);
+        REQUIRE(launcher.WaitForMain() != NULL);
+        launcher.Press(IDC_GAME_DISPLAY);
+        HWND shown = launcher.WaitForDialog([](HWND w) { return IsMessageBox(w) || IsDisplayDialog(w); });
         REQUIRE(shown != NULL);
         CHECK(IsDisplayDialog(shown));
         CHECK_EQ(RemoteSelection(shown, IDC_DISPLAY_RENDERERS), d3dRow);
         CHECK_EQ(RemoteSelection(shown, IDC_DISPLAY_DEVICES), primaryRow);
         CHECK_EQ(RemoteSelection(shown, IDC_DISPLAY_MODES), "1024 x 768 x 32");
-        PostMessageA(shown, WM_COMMAND, IDCANCEL, 0);
-        CHECK(WaitUntil([&]() { return !IsWindow(shown); }, 10000));
-        PostMessageA(main, WM_COMMAND, IDCANCEL, 0);
-        CHECK_EQ(program.WaitForExit(10000), 1L);
+        EndWith(shown, IDCANCEL);
+        CHECK(WaitUntilClosed(shown));
+        CHECK_EQ(launcher.Quit(), 1L);
     }
 }

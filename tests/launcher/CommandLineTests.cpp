@@ -7,7 +7,6 @@
 #include "TestKit.h"
 #include "launcher/CommandLine.h"
 #include "launcher/PictureChoice.h"
-#include "utils/PathJoin.h"
 
 namespace {
 
@@ -98,71 +97,39 @@ TEST_CASE(EngineCommandLineNeverExceeds1023Characters)
     CHECK_EQ(Compose("A", Folder{{"tumbleridge2.rez"}}, fixed.size() + 1), fixed);
 }
 
-TEST_CASE(ProgramCommandJoinsFolderAndFileWithOneBackslash)
+TEST_CASE(ProgramCommandAndEnginePathJoinFolderAndFileWithOneBackslash)
 {
+    typedef bool (*Compose)(const char* folder, const char* file, char* output, size_t capacity);
+    struct Join {
+        Compose compose;
+        const char* folder;
+        const char* file;
+        const char* joined;
+    } joins[] = {
+        {ComposeProgramCommand, "D:\\", "SETUP.EXE", "D:\\SETUP.EXE"},
+        {ComposeProgramCommand, "D:\\games", "SETUP.EXE", "D:\\games\\SETUP.EXE"},
+        {ComposeProgramCommand, "", "SETUP.EXE", "SETUP.EXE"},
+        {ComposeProgramCommand, NULL, "SETUP.EXE", "SETUP.EXE"},
+        {ComposeProgramCommand, "D:\\games\\", "SETUP.EXE", "D:\\games\\SETUP.EXE"},
+        {ComposeEnginePath, "C:\\", "STRATHEX.EXE", "C:\\STRATHEX.EXE"},
+        {ComposeEnginePath, "C:\\Games\\Tumbleridge", "STRATHEX.EXE", "C:\\Games\\Tumbleridge\\STRATHEX.EXE"},
+        {ComposeEnginePath, "", "STRATHEX.EXE", "STRATHEX.EXE"},
+        {ComposeEnginePath, "C:", "STRATHEX.EXE", "C:STRATHEX.EXE"},  // short of a root: no backslash
+    };
     char output[programCommandCapacity];
-    CHECK(ComposeProgramCommand("D:\\", "SETUP.EXE", output, sizeof output));
-    CHECK_EQ(output, "D:\\SETUP.EXE");
-    CHECK(ComposeProgramCommand("D:\\games", "SETUP.EXE", output, sizeof output));
-    CHECK_EQ(output, "D:\\games\\SETUP.EXE");
-    CHECK(ComposeProgramCommand("", "SETUP.EXE", output, sizeof output));
-    CHECK_EQ(output, "SETUP.EXE");
-    CHECK(ComposeProgramCommand(NULL, "SETUP.EXE", output, sizeof output));
-    CHECK_EQ(output, "SETUP.EXE");
+    for (const Join& join : joins) {
+        CHECK(join.compose(join.folder, join.file, output, sizeof output));
+        CHECK_EQ(output, join.joined);
+    }
+    CHECK_EQ(FileNamePart("C:\\Games\\Tumbleridge.exe"), "Tumbleridge.exe");
+    CHECK_EQ(FileNamePart("Tumbleridge.exe"), "Tumbleridge.exe");
 
-    std::string folder(246, 'f');   // 246 + "\" + "SETUP.EXE" = 256 characters: one too many
+    std::string folder(246, 'f');  // 246 + "\" + "SETUP.EXE" = 256 characters: one too many
     CHECK(!ComposeProgramCommand(folder.c_str(), "SETUP.EXE", output, sizeof output));
     CHECK_EQ(output, "");
     folder.resize(245);
     CHECK(ComposeProgramCommand(folder.c_str(), "SETUP.EXE", output, sizeof output));
     CHECK_EQ(std::strlen(output), 255u);
-}
-
-TEST_CASE(JoinPathPlacesTheSeparatorByItsRule)
-{
-    const PathSeparator plain = PathSeparator::UnlessPresent;
-    const PathSeparator rooted = PathSeparator::UnlessPresentRooted;
-    const PathSeparator root = PathSeparator::AfterLongerThanDriveRoot;
-    struct Row {
-        const char* folder;
-        const char* name;
-        PathSeparator separator;
-        size_t capacity;
-        const char* joined;  // null: refused, with an empty output
-    } rows[] = {
-        {"C:\\Games", "*.REN", plain, 64, "C:\\Games\\*.REN"},
-        {"C:\\Games\\", "*.REN", plain, 64, "C:\\Games\\*.REN"},
-        {"", "*.REN", plain, 64, "*.REN"},
-        {nullptr, "*.REN", plain, 64, "*.REN"},
-        {"", "DEMO.EXE", rooted, 64, "\\DEMO.EXE"},
-        {"E:\\", "DEMO.EXE", rooted, 64, "E:\\DEMO.EXE"},
-        {"C:", "STRATHEX.EXE", root, 64, "C:STRATHEX.EXE"},
-        {"C:\\Game", "STRATHEX.EXE", root, 64, "C:\\Game\\STRATHEX.EXE"},
-        {"C:\\ab", "cd", plain, 9, "C:\\ab\\cd"},  // eight characters and the NUL
-        {"C:\\ab", "cde", plain, 9, nullptr},
-        {"C:\\", nullptr, plain, 64, nullptr},
-    };
-    for (const Row& row : rows) {
-        char output[64];
-        std::memset(output, 'X', sizeof output);
-        bool joined = JoinPath(row.folder, row.name, row.separator, output, row.capacity);
-        CHECK_EQ(joined, row.joined != nullptr);
-        CHECK_EQ(std::string(output), std::string(row.joined ? row.joined : ""));
-    }
-    CHECK(!JoinPath("C:\\", "x", plain, nullptr, 8));
-}
-
-TEST_CASE(EnginePathAddsABackslashOnlyAfterLongerFolders)
-{
-    char output[260];
-    CHECK(ComposeEnginePath("C:\\", "STRATHEX.EXE", output, sizeof output));
-    CHECK_EQ(output, "C:\\STRATHEX.EXE");
-    CHECK(ComposeEnginePath("C:\\Games\\Tumbleridge", "STRATHEX.EXE", output, sizeof output));
-    CHECK_EQ(output, "C:\\Games\\Tumbleridge\\STRATHEX.EXE");
-    CHECK(ComposeEnginePath("", "STRATHEX.EXE", output, sizeof output));
-    CHECK_EQ(output, "STRATHEX.EXE");
-    CHECK_EQ(FileNamePart("C:\\Games\\Tumbleridge.exe"), "Tumbleridge.exe");
-    CHECK_EQ(FileNamePart("Tumbleridge.exe"), "Tumbleridge.exe");
 }
 
 namespace {

@@ -1,5 +1,5 @@
 // Whether a program runs: this test program itself and stand-in engines in work folders.
-#include "LaunchTestSupport.h"
+#include "LauncherRun.h"
 #include "ProcessDriver.h"
 #include "TestKit.h"
 #include "launcher/CommandLine.h"

@@ -1,7 +1,6 @@
 // The real Tumbleridge.exe, run in game folders of its own: launch, settings, refusals.
 #include "DialogDriver.h"
-#include "LaunchTestSupport.h"
-#include "ProcessDriver.h"
+#include "LauncherRun.h"
 #include "TestKit.h"
 #include "TestRegistry.h"
 #include "launcher/ArchiveLocation.h"
@@ -10,30 +9,8 @@
 
 namespace {
 
-// Generous: Wine starts programs slowly on a loaded machine; a passing test never waits this long.
-const DWORD patience = 40000;
-
 const char* const firstRunSwitches[] = {"Disable Sound",    "Disable Music",   "Disable Movies", "Disable Fog",
                                         "Disable Joystick", "Disable TripBuf", "Disable Cursor", "Disable Loadscreen"};
-
-std::string TableString(UINT id)
-{
-    char text[512];
-    LoadStringA(GetModuleHandleA(NULL), id, text, sizeof text);
-    return text;
-}
-
-bool IsMainDialog(HWND window)
-{
-    return GetDlgItem(window, IDOK) && GetDlgItem(window, IDC_GAME_LINK_ZONE1);
-}
-
-HWND WaitForBox(const RunningProgram& program, UINT stringId)
-{
-    std::string text = TableString(stringId);
-    return program.WaitForDialog([&](HWND window) { return IsMessageBox(window) && MessageBoxText(window) == text; },
-                                 patience);
-}
 
 }  // namespace
 
@@ -41,9 +18,8 @@ TEST_CASE(GoGameStartsTheEngineWithTitleAndArchivesAndStoresTheFirstRun)
 {
     ClearLauncherSettings();
     GameFolder game("launch-gogame", {"tumbleridge.rez", "tumbleridge2.rez", "tumbleridge4.rez", "sound.rez"});
-    RunningProgram launcher;
-    REQUIRE(launcher.Start(game.Launcher(), "-gogame", game.path));
-    CHECK_EQ(launcher.WaitForExit(patience), 1L);
+    LauncherRun launcher(game, "-gogame");
+    CHECK_EQ(launcher.WaitForExit(), 1L);
     REQUIRE(game.WaitForEngineRecord());
     CHECK_EQ(game.EngineCommand(),
              "STRATHEX.EXE -windowtitle \"Tumbleridge\" -rez tumbleridge.rez -rez tumbleridge2.rez");
@@ -55,9 +31,8 @@ TEST_CASE(GoGameStartsTheEngineWithTitleAndArchivesAndStoresTheFirstRun)
     for (const char* name : firstRunSwitches) CHECK_EQ(SettingDword(name, 99), 0u);
     CHECK_EQ(SettingString("Language"), "English");
 
-    RunningProgram second;
-    REQUIRE(second.Start(game.Launcher(), "CONNECT", game.path));
-    CHECK_EQ(second.WaitForExit(patience), 1L);
+    LauncherRun second(game, "CONNECT");
+    CHECK_EQ(second.WaitForExit(), 1L);
     CHECK_EQ(SettingDword("Num Launcher Runs", 99), 2u);
 }
 
@@ -69,9 +44,8 @@ TEST_CASE(StoredSwitchesSurviveARunAsTheyWereRead)
     WriteSettingDword("Num Launcher Runs", 41);
     WriteSettingString("Disable Music", "1");  // a text where a number belongs: read as the default 0
     GameFolder game("launch-stored", {"tumbleridge.rez"});
-    RunningProgram launcher;
-    REQUIRE(launcher.Start(game.Launcher(), "-GoGame", game.path));
-    CHECK_EQ(launcher.WaitForExit(patience), 1L);
+    LauncherRun launcher(game, "-GoGame");
+    CHECK_EQ(launcher.WaitForExit(), 1L);
     CHECK_EQ(SettingDword("Disable Fog", 0), 5u);
     CHECK_EQ(SettingDword("Display Warned", 0), 1u);
     CHECK_EQ(SettingDword("Num Launcher Runs", 0), 42u);
@@ -82,40 +56,36 @@ TEST_CASE(QuitFromTheMainDialogEndsWithOneAndStartsNothing)
 {
     ClearLauncherSettings();
     GameFolder game("launch-quit", {"tumbleridge.rez"});
-    RunningProgram launcher;
-    REQUIRE(launcher.Start(game.Launcher(), "", game.path));
-    HWND main = launcher.WaitForDialog(IsMainDialog, patience);
+    LauncherRun launcher(game);
+    HWND main = launcher.WaitForMain();
     REQUIRE(main != NULL);
     CHECK_EQ(WindowText(main), "Tumbleridge");
-    PostMessageA(main, WM_COMMAND, IDCANCEL, 0);
-    CHECK_EQ(launcher.WaitForExit(patience), 1L);
+    EndWith(main, IDCANCEL);
+    CHECK_EQ(launcher.WaitForExit(), 1L);
     Sleep(300);
     CHECK(!FileExists(JoinPath(game.path, "engine-started.txt")));
     CHECK_EQ(SettingDword("Num Launcher Runs", 0), 1u);
 }
 
-TEST_CASE(MissingMainArchiveShowsString17OnEveryAttempt)
+TEST_CASE(MissingMainArchiveIsReportedOnEveryAttempt)
 {
     ClearLauncherSettings();
     GameFolder game("launch-no-archive", {"tumbleridge2.rez"});
-    RunningProgram launcher;
-    REQUIRE(launcher.Start(game.Launcher(), "-gogame", game.path));
-    HWND box = WaitForBox(launcher, IDS_NO_MAIN_ARCHIVE);
+    LauncherRun launcher(game, "-gogame");
+    HWND box = launcher.WaitForBox(IDS_NO_MAIN_ARCHIVE);
     REQUIRE(box != NULL);
     CHECK_EQ(WindowText(box), "Tumbleridge");
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    EndWith(box, IDOK);
     // The archive put in place now does not count: the location was settled at start-up.
     WriteFileBytes(JoinPath(game.path, "tumbleridge.rez"), "late\n");
-    HWND main = launcher.WaitForDialog(IsMainDialog, patience);
+    HWND main = launcher.WaitForMain();
     REQUIRE(main != NULL);
-    PostMessageA(main, WM_COMMAND, IDOK, 0);  // Launch again
-    box = WaitForBox(launcher, IDS_NO_MAIN_ARCHIVE);
+    PostCommand(main, IDOK);  // Launch again
+    box = launcher.WaitForBox(IDS_NO_MAIN_ARCHIVE);
     REQUIRE(box != NULL);
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
-    main = launcher.WaitForDialog(IsMainDialog, patience);
-    REQUIRE(main != NULL);
-    PostMessageA(main, WM_COMMAND, IDCANCEL, 0);
-    CHECK_EQ(launcher.WaitForExit(patience), 1L);
+    EndWith(box, IDOK);
+    REQUIRE(launcher.WaitForMain() != NULL);
+    CHECK_EQ(launcher.Quit(), 1L);
     CHECK(!FileExists(JoinPath(game.path, "engine-started.txt")));
 }
 
@@ -125,9 +95,8 @@ TEST_CASE(AnArchiveFolderCountsAsTheMainArchive)
     GameFolder game("launch-archive-folder", {});
     CreateDirectoryA(JoinPath(game.path, "tumbleridge").c_str(), NULL);
     CreateDirectoryA(JoinPath(game.path, "tumbleridge.rez").c_str(), NULL);  // not the archive file
-    RunningProgram launcher;
-    REQUIRE(launcher.Start(game.Launcher(), "-gogame", game.path));
-    CHECK_EQ(launcher.WaitForExit(patience), 1L);
+    LauncherRun launcher(game, "-gogame");
+    CHECK_EQ(launcher.WaitForExit(), 1L);
     REQUIRE(game.WaitForEngineRecord());
     CHECK_EQ(game.EngineCommand(), "STRATHEX.EXE -windowtitle \"Tumbleridge\" -rez tumbleridge.rez");
 }
@@ -158,19 +127,16 @@ TEST_CASE(ArchiveFormsCountOnlyUnderTheirOwnNames)
     }
 }
 
-TEST_CASE(AnEngineThatCannotStartShowsString6AndTheMainDialogAgain)
+TEST_CASE(AnEngineThatCannotStartIsReportedAndTheMainDialogComesBack)
 {
     ClearLauncherSettings();
     GameFolder game("launch-no-engine", {"tumbleridge.rez"}, false);
-    RunningProgram launcher;
-    REQUIRE(launcher.Start(game.Launcher(), "-gomulti", game.path));
-    HWND box = WaitForBox(launcher, IDS_ENGINE_FAILED);
+    LauncherRun launcher(game, "-gomulti");
+    HWND box = launcher.WaitForBox(IDS_ENGINE_FAILED);
     REQUIRE(box != NULL);
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
-    HWND main = launcher.WaitForDialog(IsMainDialog, patience);
-    REQUIRE(main != NULL);
-    PostMessageA(main, WM_COMMAND, IDCANCEL, 0);
-    CHECK_EQ(launcher.WaitForExit(patience), 1L);
+    EndWith(box, IDOK);
+    REQUIRE(launcher.WaitForMain() != NULL);
+    CHECK_EQ(launcher.Quit(), 1L);
 }
 
 TEST_CASE(ARunningEngineInTheGameFolderRefusesTheStart)
@@ -180,13 +146,12 @@ TEST_CASE(ARunningEngineInTheGameFolderRefusesTheStart)
     RunningProgram engine;
     REQUIRE(engine.Start(game.Engine(), "", game.path, "TUMBLERIDGE_ENGINE_STAY_MS=8000"));
     Sleep(300);
-    RunningProgram launcher;
-    REQUIRE(launcher.Start(game.Launcher(), "-gogame", game.path));
-    HWND box = WaitForBox(launcher, IDS_ALREADY_RUNNING);
+    LauncherRun launcher(game, "-gogame");
+    HWND box = launcher.WaitForBox(IDS_ALREADY_RUNNING);
     REQUIRE(box != NULL);
     CHECK_EQ(MessageBoxText(box), "Tumbleridge is already running.");
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
-    CHECK_EQ(launcher.WaitForExit(patience), 0L);
+    EndWith(box, IDOK);
+    CHECK_EQ(launcher.WaitForExit(), 0L);
     CHECK(!SettingExists("Num Launcher Runs"));
     CHECK(!SettingExists("Language"));
 }
@@ -199,12 +164,9 @@ TEST_CASE(AnEngineRunningFromAnotherFolderDoesNotCount)
     RunningProgram engine;
     REQUIRE(engine.Start(elsewhere.Engine(), "", elsewhere.path, "TUMBLERIDGE_ENGINE_STAY_MS=8000"));
     Sleep(300);
-    RunningProgram launcher;
-    REQUIRE(launcher.Start(game.Launcher(), "", game.path));
-    HWND main = launcher.WaitForDialog(IsMainDialog, patience);
-    REQUIRE(main != NULL);
-    PostMessageA(main, WM_COMMAND, IDCANCEL, 0);
-    CHECK_EQ(launcher.WaitForExit(patience), 1L);
+    LauncherRun launcher(game);
+    REQUIRE(launcher.WaitForMain() != NULL);
+    CHECK_EQ(launcher.Quit(), 1L);
 }
 
 TEST_CASE(ASecondLauncherOfTheSameFileNameEndsSilently)
@@ -213,24 +175,21 @@ TEST_CASE(ASecondLauncherOfTheSameFileNameEndsSilently)
     GameFolder first("launch-first", {"tumbleridge.rez"});
     GameFolder second("launch-second", {"tumbleridge.rez"});
     GameFolder renamed("launch-renamed", {"tumbleridge.rez"}, true, "Ridge.exe");
-    RunningProgram running;
-    REQUIRE(running.Start(first.Launcher(), "", first.path));
-    HWND main = running.WaitForDialog(IsMainDialog, patience);
+    LauncherRun running(first);
+    HWND main = running.WaitForMain();
     REQUIRE(main != NULL);
 
-    RunningProgram another;
-    REQUIRE(another.Start(second.Launcher(), "-gogame", second.path));
-    CHECK_EQ(another.WaitForExit(patience), 0L);
+    LauncherRun another(second, "-gogame");
+    CHECK_EQ(another.WaitForExit(), 0L);
     CHECK(!SettingExists("Num Launcher Runs"));
     CHECK(!FileExists(JoinPath(second.path, "engine-started.txt")));
 
     // A launcher under another file name is not the same program.
-    RunningProgram other;
-    REQUIRE(other.Start(renamed.Launcher(), "-gogame", renamed.path));
-    CHECK_EQ(other.WaitForExit(patience), 1L);
+    LauncherRun other(renamed, "-gogame");
+    CHECK_EQ(other.WaitForExit(), 1L);
     CHECK(renamed.WaitForEngineRecord());
 
-    CHECK(running.IsRunning());
-    PostMessageA(main, WM_COMMAND, IDCANCEL, 0);
-    CHECK_EQ(running.WaitForExit(patience), 1L);
+    CHECK(running.program.IsRunning());
+    EndWith(main, IDCANCEL);
+    CHECK_EQ(running.WaitForExit(), 1L);
 }

@@ -1,5 +1,5 @@
 tr_native_test(launcher_logic_tests tests/launcher/CommandLineTests.cpp)
 tr_wine_test(launcher_registry_tests tests/launcher/RegistryStoreTests.cpp)
-tr_wine_test(launcher_instance_tests tests/launcher/InstanceCheckTests.cpp tests/launcher/LaunchTestSupport.cpp)
-tr_wine_test(launcher_end_to_end_tests tests/launcher/LauncherEndToEndTests.cpp tests/launcher/LaunchTestSupport.cpp)
+tr_wine_test(launcher_instance_tests tests/launcher/InstanceCheckTests.cpp)
+tr_wine_test(launcher_end_to_end_tests tests/launcher/LauncherEndToEndTests.cpp)
 tr_wine_test(launcher_resource_tests tests/launcher/ResourceTests.cpp)

@@ -45,8 +45,7 @@ int RunAdvanced(DialogStep step)
         step(dialog);
     });
     int result = ShowAdvancedOptions(NULL);
-    CHECK_EQ(driver.PendingSteps(), 0u);
-    CHECK(driver.Unexpected().empty());
+    CHECK_EQ(driver.Leftovers(), "");
     return result;
 }
 
@@ -73,7 +72,7 @@ TEST_CASE(TheWarningComesUntilItIsAcceptedAndTheDialogHasClosed)
         driver.Then([](HWND box) {
             CHECK(IsMessageBox(box));
             CHECK_EQ(WindowText(box), "Advanced Options");
-            CHECK_EQ(MessageBoxText(box), TableText(IDS_ADVANCED_WARNING));
+            CHECK_EQ(MessageBoxText(box), TableString(IDS_ADVANCED_WARNING));
             CHECK(GetDlgItem(box, IDOK) != NULL);
             CHECK(GetDlgItem(box, IDCANCEL) != NULL);
             EndWith(box, IDCANCEL);
@@ -97,8 +96,7 @@ TEST_CASE(TheWarningComesUntilItIsAcceptedAndTheDialogHasClosed)
             EndWith(dialog, ending);
         });
         CHECK_EQ(ShowAdvancedOptions(NULL), ending == IDOK ? 1 : 0);
-        CHECK_EQ(driver.PendingSteps(), 0u);
-        CHECK(driver.Unexpected().empty());
+        CHECK_EQ(driver.Leftovers(), "");
         CHECK_EQ(SettingDword("AdvWarning", 99), 1u);
     }
 }
@@ -293,8 +291,7 @@ TEST_CASE(WhatTheHelpAndSoundDialogsStoreSurvivesCancelOfTheAdvancedDialog)
         EndWith(sound, IDOK);
     });
     CHECK_EQ(ShowAdvancedOptions(NULL), 0);
-    CHECK_EQ(driver.PendingSteps(), 0u);
-    CHECK(driver.Unexpected().empty());
+    CHECK_EQ(driver.Leftovers(), "");
     CHECK_EQ(SettingDword("AdvOptSel", 99), 3u);
     CHECK_EQ(SettingDword("3DCardSel", 99), 14u);
     CHECK_EQ(SettingString("Sound Provider Name"), softwareProvider);
@@ -328,8 +325,7 @@ TEST_CASE(ASecondSoundPressBehindTheUnownedWarningStartsNoSecondQuery)
         EndWith(sound, IDCANCEL);
     });
     CHECK_EQ(ShowAdvancedOptions(NULL), 0);
-    CHECK_EQ(driver.PendingSteps(), 0u);
-    CHECK(driver.Unexpected().empty());
+    CHECK_EQ(driver.Leftovers(), "");
     std::vector<std::string> calls = machine.Calls();
     CHECK_EQ(std::count(calls.begin(), calls.end(), std::string("AIL_startup")), 1);
 }

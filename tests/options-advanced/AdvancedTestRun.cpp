@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "DialogDriver.h"
 #include "TestRegistry.h"
 #include "launcher/LauncherState.h"
 #include "launcher/RegistryStore.h"
@@ -49,17 +50,9 @@ std::vector<std::string> SettingNames()
     return names;
 }
 
-std::string TableText(UINT id)
-{
-    char text[4096];
-    text[0] = '\0';
-    LoadStringA(GetModuleHandleA(NULL), id, text, sizeof text);
-    return text;
-}
-
 std::string TableTextWithBreaks(UINT id)
 {
-    std::string text = TableText(id);
+    std::string text = TableString(id);
     std::string result;
     for (char c : text) {
         if (c == '\n') result += '\r';

@@ -20,9 +20,8 @@ struct FreshMachine {
 // The names of every value under the settings key, sorted.
 std::vector<std::string> SettingNames();
 
-// A string of the test program's string table (the launcher's, linked in), with line feeds as they are.
-std::string TableText(UINT id);
-// The same with every line feed preceded by a carriage return, as an edit field needs it.
+// A string of the launcher's string table with every line feed preceded by a carriage return, as an edit
+// field needs it.
 std::string TableTextWithBreaks(UINT id);
 
 #endif

@@ -6,6 +6,7 @@
 #include "DialogDriver.h"
 #include "TestFiles.h"
 #include "TestKit.h"
+#include "TestText.h"
 #include "TestRegistry.h"
 #include "previews/PreviewCatalogue.h"
 #include "previews/PreviewDialog.h"
@@ -19,14 +20,6 @@ std::string ItemPath(const PreviewItem* item)
     char path[previewPathCapacity];
     if (!item || !item->FullPath(path, sizeof path)) return "(none)";
     return path;
-}
-
-// Texts joined by "|", to compare a list with one check.
-std::string Joined(const std::vector<std::string>& texts)
-{
-    std::string joined;
-    for (const std::string& text : texts) joined += (joined.empty() ? "" : "|") + text;
-    return joined;
 }
 
 std::string ItemNames(const PreviewCatalogue& catalogue)
@@ -56,12 +49,6 @@ HWND MakeListBox()
 {
     return CreateWindowA("LISTBOX", "", WS_POPUP | LBS_NOTIFY, 0, 0, 200, 200, NULL, NULL, GetModuleHandleA(NULL),
                          NULL);
-}
-
-void ExpectNothingLeftIn(const DialogDriver& driver)
-{
-    CHECK_EQ(driver.PendingSteps(), static_cast<size_t>(0));
-    CHECK(driver.Unexpected().empty());
 }
 
 const std::string longName(80, 'N');
@@ -297,7 +284,7 @@ TEST_CASE(DoubleClickStartsAnEntryLikeItsButton)
         EndWith(dialog, IDCANCEL);
     });
     CHECK_EQ(ShowTemplate("PREVIEWS"), 0);
-    ExpectNothingLeftIn(driver);
+    CHECK_EQ(driver.Leftovers(), "");
     DestroyPreviewCatalogues();
     CHECK(movieCatalogue == NULL && demoCatalogue == NULL);
 }
@@ -321,7 +308,7 @@ TEST_CASE(EachTemplateFillsOnlyTheListsItHas)
     });
     CHECK_EQ(ShowTemplate("MOVIES"), 0);
     CHECK_EQ(ShowTemplate("DEMOS"), 0);
-    ExpectNothingLeftIn(driver);
+    CHECK_EQ(driver.Leftovers(), "");
     DestroyPreviewCatalogues();
 }
 

@@ -37,65 +37,64 @@ struct TwoProviderMachine : SoundMachine {
     }
 };
 
-int OpenDialog(DialogDriver& driver, DialogStep step)
+// Opens the dialog with step for it (the step ends it); the dialog's result.
+int OpenDialog(DialogStep step)
 {
+    DialogDriver driver;
     driver.Then(step);
     int result = Configure3DSound(GetModuleHandleA(NULL), NULL, 1);
-    CHECK_EQ(driver.PendingSteps(), 0u);
-    CHECK(driver.Unexpected().empty());
+    CHECK_EQ(driver.Leftovers(), "");
     return result;
 }
 
 }  // namespace
 
+TEST_CASE(StoredProviderNameSelectsItsRowAndOkStoresThatRow)
+{
+    const struct {
+        DWORD kind;
+        const char* name;
+        int row;  // selected when the dialog opens
+        DWORD storedKind;
+        const char* storedName;
+    } stored[] = {
+        // Another letter case: the row's own spelling is stored.
+        {3, "MICROSOFT directsound3d SOFTWARE emulation", 1, 3, softwareProvider},
+        // No longer offered: "No 3D sound".
+        {4, "Aureal A3D Interactive(TM)", 0, 0, "No 3D sound"},
+    };
+    for (const auto& choice : stored) {
+        TwoProviderMachine machine("sound-stored");
+        WriteSettingDword("Sound Provider", choice.kind);
+        WriteSettingString("Sound Provider Name", choice.name);
+        int row = choice.row;
+        CHECK_EQ(OpenDialog([row](HWND dialog) {
+                     CHECK_EQ(ListSelection(dialog, IDC_SOUND_PROVIDERS), row);
+                     EndWith(dialog, IDOK);
+                 }),
+                 1);
+        CHECK_EQ(SettingString("Sound Provider Name"), choice.storedName);
+        CHECK_EQ(SettingDword("Sound Provider", 99), choice.storedKind);
+    }
+}
+
 TEST_CASE(StoredNameDifferingInCaseSelectsTheLastMatchingRow)
 {
-    {
-        TwoProviderMachine machine("sound-case");
-        WriteSettingDword("Sound Provider", 3);
-        WriteSettingString("Sound Provider Name", "MICROSOFT directsound3d SOFTWARE emulation");
-        DialogDriver driver;
-        int result = OpenDialog(driver, [](HWND dialog) {
-            CHECK_EQ(ListSelection(dialog, IDC_SOUND_PROVIDERS), 1);
-            EndWith(dialog, IDOK);
-        });
-        CHECK_EQ(result, 1);
-        // The row's own spelling is stored.
-        CHECK_EQ(SettingString("Sound Provider Name"), softwareProvider);
-        CHECK_EQ(SettingDword("Sound Provider", 99), 3u);
-    }
     // Two providers of one name: the later row is chosen.
     SoundMachine twins("sound-twins", {"provider=Twin", "provider=Other", "provider=twin"});
     WriteSettingDword("Sound Enum Warning", 1);
     WriteSettingString("Sound Provider Name", "TWIN");
-    DialogDriver twinDriver;
-    OpenDialog(twinDriver, [](HWND dialog) {
+    OpenDialog([](HWND dialog) {
         CHECK_EQ(Joined(ListRows(dialog, IDC_SOUND_PROVIDERS)), Joined({"No 3D sound", "twin", "Other", "Twin"}));
         CHECK_EQ(ListSelection(dialog, IDC_SOUND_PROVIDERS), 3);
         EndWith(dialog, IDCANCEL);
     });
 }
 
-TEST_CASE(StoredNameNoLongerOfferedSelectsNoSoundAndOkStoresIt)
-{
-    TwoProviderMachine machine("sound-gone");
-    WriteSettingDword("Sound Provider", 4);
-    WriteSettingString("Sound Provider Name", "Aureal A3D Interactive(TM)");
-    DialogDriver driver;
-    int result = OpenDialog(driver, [](HWND dialog) {
-        CHECK_EQ(ListSelection(dialog, IDC_SOUND_PROVIDERS), 0);
-        EndWith(dialog, IDOK);
-    });
-    CHECK_EQ(result, 1);
-    CHECK_EQ(SettingDword("Sound Provider", 99), 0u);
-    CHECK_EQ(SettingString("Sound Provider Name"), "No 3D sound");
-}
-
 TEST_CASE(ChosenRowIsStoredWithItsKind)
 {
     TwoProviderMachine machine("sound-choose");
-    DialogDriver driver;
-    int result = OpenDialog(driver, [](HWND dialog) {
+    int result = OpenDialog([](HWND dialog) {
         CHECK_EQ(ListSelection(dialog, IDC_SOUND_PROVIDERS), 0);  // nothing stored yet
         SelectListRow(dialog, IDC_SOUND_PROVIDERS, 2);
         EndWith(dialog, IDOK);
@@ -111,31 +110,28 @@ TEST_CASE(ChosenRowIsStoredWithItsKind)
 
 TEST_CASE(ReverbButtonsFollowTheStoredLevel)
 {
+    const struct {
+        DWORD stored;
+        int checked;  // the button checked when the dialog opens, 0 for none
+        int click;    // the button clicked, 0 for none
+        DWORD storedAtOk;
+    } levels[] = {
+        {50, 0, 0, 50},  // not a level of a button: none is checked and the level is kept
+        {125, IDC_SOUND_REVERB_125, IDC_SOUND_REVERB_30, 30},
+        {0, IDC_SOUND_REVERB_0, IDC_SOUND_REVERB_150, 150},
+    };
     TwoProviderMachine machine("sound-reverb");
-    WriteSettingDword("Sound Reverb", 50);
-    DialogDriver driver;
-    OpenDialog(driver, [](HWND dialog) {
-        CHECK_EQ(CheckedReverb(dialog), "");
-        EndWith(dialog, IDOK);
-    });
-    CHECK_EQ(SettingDword("Sound Reverb", 0), 50u);
-
-    WriteSettingDword("Sound Reverb", 125);
-    OpenDialog(driver, [](HWND dialog) {
-        CHECK_EQ(CheckedReverb(dialog), std::to_string(IDC_SOUND_REVERB_125));
-        ClickButton(dialog, IDC_SOUND_REVERB_30);
-        CHECK_EQ(CheckedReverb(dialog), std::to_string(IDC_SOUND_REVERB_30));
-        EndWith(dialog, IDOK);
-    });
-    CHECK_EQ(SettingDword("Sound Reverb", 0), 30u);
-
-    WriteSettingDword("Sound Reverb", 0);
-    OpenDialog(driver, [](HWND dialog) {
-        CHECK_EQ(CheckedReverb(dialog), std::to_string(IDC_SOUND_REVERB_0));
-        ClickButton(dialog, IDC_SOUND_REVERB_150);
-        EndWith(dialog, IDOK);
-    });
-    CHECK_EQ(SettingDword("Sound Reverb", 0), 150u);
+    for (const auto& level : levels) {
+        WriteSettingDword("Sound Reverb", level.stored);
+        int checked = level.checked, click = level.click;
+        OpenDialog([checked, click](HWND dialog) {
+            CHECK_EQ(CheckedReverb(dialog), checked ? std::to_string(checked) : "");
+            if (click) ClickButton(dialog, click);
+            if (click) CHECK_EQ(CheckedReverb(dialog), std::to_string(click));
+            EndWith(dialog, IDOK);
+        });
+        CHECK_EQ(SettingDword("Sound Reverb", 0), level.storedAtOk);
+    }
 }
 
 TEST_CASE(SampleFieldsShowTheCountsAndStoreZeroForAnythingElse)
@@ -143,8 +139,7 @@ TEST_CASE(SampleFieldsShowTheCountsAndStoreZeroForAnythingElse)
     TwoProviderMachine machine("sound-samples");
     WriteSettingDword("Sound 3D Samples", 24);
     WriteSettingDword("Sound 2D Samples", 4000000000u);
-    DialogDriver driver;
-    OpenDialog(driver, [](HWND dialog) {
+    OpenDialog([](HWND dialog) {
         CHECK_EQ(ControlText(dialog, IDC_SOUND_3D_SAMPLES), "24");
         CHECK_EQ(ControlText(dialog, IDC_SOUND_2D_SAMPLES), "4000000000");
         SetText(dialog, IDC_SOUND_3D_SAMPLES, "abc");
@@ -154,7 +149,7 @@ TEST_CASE(SampleFieldsShowTheCountsAndStoreZeroForAnythingElse)
     CHECK_EQ(SettingDword("Sound 3D Samples", 99), 0u);
     CHECK_EQ(SettingDword("Sound 2D Samples", 99), 64u);
 
-    OpenDialog(driver, [](HWND dialog) {
+    OpenDialog([](HWND dialog) {
         SetText(dialog, IDC_SOUND_3D_SAMPLES, "-8");
         SetText(dialog, IDC_SOUND_2D_SAMPLES, "");
         EndWith(dialog, IDOK);
@@ -167,8 +162,7 @@ TEST_CASE(CancelWritesNothingAndKeepsTheSettingsInMemory)
 {
     TwoProviderMachine machine("sound-cancel");
     WriteSettingDword("Sound Reverb", 60);
-    DialogDriver driver;
-    int result = OpenDialog(driver, [](HWND dialog) {
+    int result = OpenDialog([](HWND dialog) {
         SelectListRow(dialog, IDC_SOUND_PROVIDERS, 1);
         SetText(dialog, IDC_SOUND_3D_SAMPLES, "8");
         ClickButton(dialog, IDC_SOUND_REVERB_150);

@@ -102,10 +102,3 @@ std::string ListItemValues(HWND dialog, int id)
     }
     return values;
 }
-
-std::string Joined(const std::vector<std::string>& lines)
-{
-    std::string text;
-    for (const std::string& line : lines) text += line + "\n";
-    return text;
-}

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "TestFiles.h"
+#include "TestText.h"
 
 enum SoundLibraryCopy {
     WithSoundLibrary,        // the stand-in
@@ -44,8 +45,6 @@ void ResetSoundSettings();
 
 // The item values of a list box's rows, joined by blanks ("0 3 1").
 std::string ListItemValues(HWND dialog, int id);
-// Lines joined by newlines, so that a whole sequence is compared and shown at once.
-std::string Joined(const std::vector<std::string>& lines);
 
 extern const char* const queryWarningText;  // string 67
 extern const char* const noProvidersText;   // string 65

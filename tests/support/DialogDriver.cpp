@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "resource.h"
+
 namespace {
 
 DialogDriver* activeDriver = NULL;
@@ -32,6 +34,14 @@ DialogDriver::~DialogDriver()
 void DialogDriver::Then(DialogStep step) { steps.push_back(step); }
 
 size_t DialogDriver::PendingSteps() const { return steps.size() - nextStep; }
+
+std::string DialogDriver::Leftovers() const
+{
+    std::string left;
+    if (PendingSteps() != 0) left = std::to_string(PendingSteps()) + " steps not run";
+    for (const std::string& caption : unexpected) left += (left.empty() ? "" : "; ") + ("no step for " + caption);
+    return left;
+}
 
 LRESULT CALLBACK DialogDriver::HookProc(int code, WPARAM wParam, LPARAM lParam)
 {
@@ -97,14 +107,27 @@ std::string ControlText(HWND dialog, int id)
 {
     HWND control = GetDlgItem(dialog, id);
     if (!control) return "(no control)";
-    int length = GetWindowTextLengthA(control);
+    // Asked of the control itself: GetWindowText does not ask a control of another process.
+    LRESULT length = SendMessageA(control, WM_GETTEXTLENGTH, 0, 0);
     std::string text(static_cast<size_t>(length) + 1, '\0');
-    GetWindowTextA(control, &text[0], length + 1);
+    length = SendMessageA(control, WM_GETTEXT, static_cast<WPARAM>(length) + 1, reinterpret_cast<LPARAM>(&text[0]));
     text.resize(static_cast<size_t>(length));
     return text;
 }
 
+std::string TableString(UINT id)
+{
+    char text[4096];
+    int length = LoadStringA(GetModuleHandleA(NULL), id, text, sizeof text);
+    return std::string(text, length > 0 ? static_cast<size_t>(length) : 0);
+}
+
 bool IsMessageBox(HWND window) { return GetDlgItem(window, 0xFFFF) != NULL; }
+
+bool IsMainDialog(HWND window)
+{
+    return GetDlgItem(window, IDOK) && GetDlgItem(window, IDC_GAME_LINK_ZONE1);
+}
 
 std::string MessageBoxText(HWND box) { return ControlText(box, 0xFFFF); }
 

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "TestKit.h"
+
 typedef std::function<void(HWND dialog)> DialogStep;
 
 class DialogDriver {
@@ -22,6 +24,8 @@ public:
     // Steps not used yet; dialogs that appeared with no step left (they were cancelled).
     size_t PendingSteps() const;
     const std::vector<std::string>& Unexpected() const { return unexpected; }
+    // "" when every step ran and no dialog came without one; else what is left, for a check to show.
+    std::string Leftovers() const;
     // Captions of every dialog and box seen, in order.
     const std::vector<std::string>& Seen() const { return seen; }
 
@@ -41,9 +45,12 @@ private:
 
 // Helpers for steps.
 std::string WindowText(HWND window);
-std::string ControlText(HWND dialog, int id);
+std::string ControlText(HWND dialog, int id);  // also of another process's dialog
+// A string of the launcher's string table (linked into every Windows test program); "" when it has none.
+std::string TableString(UINT id);
 std::string MessageBoxText(HWND box);      // the text of a standard message box
 bool IsMessageBox(HWND window);            // has the static text control 0xFFFF
+bool IsMainDialog(HWND window);            // the launcher's: has the Launch button and the link zones
 void ClickButton(HWND dialog, int id);     // a click, as the player makes it (BM_CLICK, synchronous)
 void PostCommand(HWND dialog, int id);     // WM_COMMAND with notification 0, posted
 void EndWith(HWND dialog, int id);         // posts the command that ends the dialog (IDOK, IDCANCEL, ...)
@@ -67,5 +74,16 @@ void DragWithMouse(HWND window, POINT from, POINT to, bool escape);
 std::vector<int> TabOrder(HWND dialog);
 // The mnemonic letters used more than once among the dialog's controls (empty when none clash).
 std::string MnemonicClashes(HWND dialog);
+
+// A step for a message box that must show string id under the launcher's caption; it answers with button.
+inline DialogStep ExpectBox(UINT id, int button = IDOK)
+{
+    return [id, button](HWND box) {
+        CHECK(IsMessageBox(box));
+        CHECK_EQ(MessageBoxText(box), TableString(id));
+        CHECK_EQ(WindowText(box), "Tumbleridge");
+        EndWith(box, button);
+    };
+}
 
 #endif

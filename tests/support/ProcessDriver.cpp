@@ -99,14 +99,18 @@ BOOL CALLBACK VisitWindow(HWND window, LPARAM context)
 
 }  // namespace
 
-HWND RunningProgram::WaitForDialog(const std::function<bool(HWND)>& match, DWORD timeoutMs) const
+HWND FindProcessDialog(DWORD processId, const std::function<bool(HWND)>& match)
 {
     DialogSearch search = {processId, &match, NULL};
-    WaitUntil([&]() {
-        EnumWindows(VisitWindow, reinterpret_cast<LPARAM>(&search));
-        return search.found != NULL;
-    }, timeoutMs);
+    EnumWindows(VisitWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+HWND RunningProgram::WaitForDialog(const std::function<bool(HWND)>& match, DWORD timeoutMs) const
+{
+    HWND found = NULL;
+    WaitUntil([&]() { return (found = FindProcessDialog(processId, match)) != NULL; }, timeoutMs);
+    return found;
 }
 
 HWND RunningProgram::WaitForDialogTitled(const std::string& title, DWORD timeoutMs) const

@@ -29,6 +29,9 @@ private:
     DWORD processId;
 };
 
+// The first visible top-level dialog (class #32770) of the process that satisfies match, or null; no wait.
+HWND FindProcessDialog(DWORD processId, const std::function<bool(HWND)>& match);
+
 // Waits until the condition holds, checking every 20 ms; false after timeoutMs.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs);
 
