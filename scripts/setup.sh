@@ -10,8 +10,8 @@ packages=(cmake ninja-build make python3 g++ clang libclang-rt-14-dev
 packages+=(fonts-wine)
 # The 32-bit native tree: multilib compilers and the user-mode emulator that runs its tests.
 packages+=(gcc-multilib g++-multilib qemu-user-static)
-missing=()
 packages+=(debootstrap)   # the i386 chroot of the players' build lane (scripts/i686-wine.sh)
+missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
