@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "mainwindow/HeapArray.h"
+#include "utils/HeapArray.h"
 
 // How a name is read, chosen by its extension (from the last "."; letter case ignored).
 enum PictureFormat { PictureBitmapFile, PicturePcx, PictureRaw, PicturePacked, PictureResource };

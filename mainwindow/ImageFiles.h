@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "mainwindow/HeapArray.h"
+#include "utils/HeapArray.h"
 
 // The module whose resources the readers use; an ImageSet sets it to its own module before every load.
 extern HMODULE loaderModule;

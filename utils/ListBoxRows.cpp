@@ -15,7 +15,7 @@ int ListRowCount(HWND list)
 int AddListRow(HWND list, const char* text)
 {
     LRESULT row = SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
-    return row == LB_ERR || row == LB_ERRSPACE || row < 0 ? -1 : static_cast<int>(row);
+    return row < 0 ? -1 : static_cast<int>(row);  // LB_ERR and LB_ERRSPACE are negative
 }
 
 int AddListRow(HWND list, const char* text, LPARAM data)
@@ -28,7 +28,7 @@ int AddListRow(HWND list, const char* text, LPARAM data)
 int InsertListRow(HWND list, int at, const char* text)
 {
     LRESULT row = SendMessageA(list, LB_INSERTSTRING, static_cast<WPARAM>(at), reinterpret_cast<LPARAM>(text));
-    return row == LB_ERR || row == LB_ERRSPACE || row < 0 ? -1 : static_cast<int>(row);
+    return row < 0 ? -1 : static_cast<int>(row);  // LB_ERR and LB_ERRSPACE are negative
 }
 
 bool DeleteListRow(HWND list, int row)
@@ -40,7 +40,7 @@ bool DeleteListRow(HWND list, int row)
 int SelectedListRow(HWND list)
 {
     LRESULT row = SendMessageA(list, LB_GETCURSEL, 0, 0);
-    return row == LB_ERR || row < 0 ? -1 : static_cast<int>(row);
+    return row < 0 ? -1 : static_cast<int>(row);
 }
 
 bool SelectListRow(HWND list, int row)
