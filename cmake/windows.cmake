@@ -8,7 +8,7 @@ add_compile_definitions(WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0501 WINVER=0x0501)
 add_library(tr_core STATIC ${TR_WIN32_SOURCES})
 target_include_directories(tr_core PUBLIC ${TR_ROOT} ${TR_ROOT}/resources)
 target_compile_options(tr_core PRIVATE ${TR_WARNINGS})
-target_link_libraries(tr_core PUBLIC tr_portable comctl32 winmm shlwapi gdi32 user32 advapi32 shell32 kernel32)
+target_link_libraries(tr_core PUBLIC tr_portable gdi32 user32 advapi32 kernel32)
 
 # One resource script gathers every script in resources/, so each dialog keeps its own file.
 file(GLOB TR_RC_PARTS CONFIGURE_DEPENDS ${TR_ROOT}/resources/*.rc)
@@ -41,7 +41,7 @@ file(GLOB TR_TESTSUPPORT_SOURCES CONFIGURE_DEPENDS ${TR_ROOT}/tests/support/*.cp
 list(REMOVE_ITEM TR_TESTSUPPORT_SOURCES ${TR_ROOT}/tests/support/TestMain.cpp)
 add_library(tr_testsupport STATIC ${TR_TESTSUPPORT_SOURCES})
 target_include_directories(tr_testsupport PUBLIC ${TR_ROOT} ${TR_ROOT}/tests/support ${TR_ROOT}/resources)
-target_link_libraries(tr_testsupport PUBLIC tr_core)
+target_link_libraries(tr_testsupport PUBLIC tr_core shlwapi)
 
 # The demo game folder: the launcher plus every piece the fragments asked for.
 function(tr_finish_demo)

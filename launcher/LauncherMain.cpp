@@ -1,9 +1,6 @@
 // The launcher's run: start-up, the main loop and shutdown.
 #include "launcher/LauncherMain.h"
 
-#include <commctrl.h>
-#include <mmsystem.h>
-
 #include <cstdlib>
 #include <new>
 
@@ -18,6 +15,7 @@
 #include "launcher/PictureChoice.h"
 #include "launcher/RegistryStore.h"
 #include "launcher/StartupSteps.h"
+#include "launcher/SystemLibraries.h"
 #include "mainwindow/MainDialog.h"
 #include "options/ChosenArchives.h"
 #include "options/ConsoleCommands.h"
@@ -36,6 +34,26 @@ struct LauncherApplication {
 LauncherApplication theApplication = {"Launcher", nullptr, nullptr};
 
 const char* const engineProgram = "STRATHEX.EXE";
+
+// The preload thread of the libraries, waited for whichever way the launcher's run ends. Until then the
+// launcher's thread makes no call that draws or makes a window: under Wine such a call can load the display
+// driver, and a load on two threads at once can stop both.
+class PreloadGuard {
+public:
+    PreloadGuard() : thread(StartLibraryPreload()) {}
+    ~PreloadGuard() { Finish(); }
+    PreloadGuard(const PreloadGuard&) = delete;
+    PreloadGuard& operator=(const PreloadGuard&) = delete;
+
+    void Finish()
+    {
+        FinishLibraryPreload(thread);
+        thread = nullptr;
+    }
+
+private:
+    HANDLE thread;
+};
 
 }  // namespace
 
@@ -104,7 +122,7 @@ int CRandom()
 void ChooseMainPicture()
 {
     int count = PictureCountFromText(pictureCountText);
-    std::srand(timeGetTime());
+    std::srand(Multimedia().timeGetTime());
     uint32_t last = lastRandom;
     ChoosePicture(count, &last, CRandom, chosenPictureName, sizeof chosenPictureName);
     lastRandom = last;
@@ -160,10 +178,8 @@ int LauncherMain(HINSTANCE instance, const char* arguments)
     STARTUP_STEP("loader, to the entry point");
     theApplication.instance = instance;
     theApplication.arguments = arguments;
-    // Loads the themed controls that the manifest asks for before the first dialog.
-    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
-    STARTUP_STEP("common controls");
+    // The libraries the first dialog needs load on their own thread while the checks below run.
+    PreloadGuard preload;
 
     RunningPrograms running = CheckRunningPrograms();
     STARTUP_STEP("instance checks");
@@ -174,6 +190,7 @@ int LauncherMain(HINSTANCE instance, const char* arguments)
     STARTUP_STEP("start-up texts");
 
     if (running.engine) {
+        preload.Finish();
         ShowTableMessage(nullptr, IDS_ALREADY_RUNNING, captionText, MB_ICONINFORMATION);
         return 0;
     }
@@ -195,12 +212,15 @@ int LauncherMain(HINSTANCE instance, const char* arguments)
     LoadRunSettings();
     LoadSoundSettings(theRegistryStore);
     STARTUP_STEP("run and sound settings");
-    LoadCursors();
     LoadConsoleCommands();
     LoadChosenArchives();
-    STARTUP_STEP("cursors, commands, add-ons");
+    STARTUP_STEP("commands, add-ons");
     LocateArchives(FindGameDisc());
     STARTUP_STEP("second disc search, archives");
+    preload.Finish();
+    STARTUP_STEP("libraries preloaded");
+    LoadCursors();
+    STARTUP_STEP("cursors");
 
     LauncherSwitches switches = ScanLauncherSwitches(arguments);
     ChooseMainPicture();

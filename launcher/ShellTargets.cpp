@@ -1,15 +1,14 @@
 // Documents and web addresses opened through the Windows shell with their associated programs.
 #include "launcher/ShellTargets.h"
 
-#include <shellapi.h>
-
 #include "launcher/LauncherMessages.h"
 #include "launcher/LauncherState.h"
+#include "launcher/SystemLibraries.h"
 
 bool OpenWithShell(HWND owner, const char* target)
 {
     if (!target) return false;
-    HINSTANCE answer = ShellExecuteA(owner, nullptr, target, nullptr, nullptr, SW_SHOWNORMAL);
+    HINSTANCE answer = Shell().ShellExecuteA(owner, nullptr, target, nullptr, nullptr, SW_SHOWNORMAL);
     return reinterpret_cast<INT_PTR>(answer) > 32;
 }
 

@@ -9,6 +9,7 @@
 #include "launcher/DialogIcon.h"
 #include "launcher/LauncherMessages.h"
 #include "launcher/LauncherState.h"
+#include "launcher/SystemLibraries.h"
 #include "options/ArchiveList.h"
 #include "options/ChosenArchives.h"
 #include "options/CustomFolder.h"
@@ -79,8 +80,8 @@ LRESULT CALLBACK ChosenListKeys(HWND list, UINT message, WPARAM wParam, LPARAM l
         MoveAndUpdate(GetParent(list), wParam == VK_UP ? -1 : 1);
         return 0;
     }
-    if (message == WM_NCDESTROY) RemoveWindowSubclass(list, ChosenListKeys, chosenKeysId);
-    return DefSubclassProc(list, message, wParam, lParam);
+    if (message == WM_NCDESTROY) CommonControls().RemoveWindowSubclass(list, ChosenListKeys, chosenKeysId);
+    return CommonControls().DefSubclassProc(list, message, wParam, lParam);
 }
 
 // A drag in the chosen list: the dragged entry takes the place of the row it is dropped on, which the
@@ -89,23 +90,23 @@ LRESULT OnChosenListDrag(HWND dialog, const DRAGLISTINFO& drag)
 {
     switch (drag.uNotification) {
         case DL_BEGINDRAG:
-            dragFrom = LBItemFromPt(drag.hWnd, drag.ptCursor, FALSE);
+            dragFrom = CommonControls().LBItemFromPt(drag.hWnd, drag.ptCursor, FALSE);
             return dragFrom >= 0;
         case DL_DRAGGING: {
-            int over = dragFrom >= 0 ? LBItemFromPt(drag.hWnd, drag.ptCursor, TRUE) : -1;
-            DrawInsert(dialog, drag.hWnd, over);
+            int over = dragFrom >= 0 ? CommonControls().LBItemFromPt(drag.hWnd, drag.ptCursor, TRUE) : -1;
+            CommonControls().DrawInsert(dialog, drag.hWnd, over);
             return over >= 0 ? DL_MOVECURSOR : DL_STOPCURSOR;
         }
         case DL_DROPPED: {
-            DrawInsert(dialog, drag.hWnd, -1);
-            int to = LBItemFromPt(drag.hWnd, drag.ptCursor, FALSE);
+            CommonControls().DrawInsert(dialog, drag.hWnd, -1);
+            int to = CommonControls().LBItemFromPt(drag.hWnd, drag.ptCursor, FALSE);
             if (dragFrom >= 0 && to >= 0) MoveArchiveRow(drag.hWnd, dragFrom, to);
             dragFrom = -1;
             UpdateArchiveButtons(dialog);
             return 0;
         }
         default:  // DL_CANCELDRAG
-            DrawInsert(dialog, drag.hWnd, -1);
+            CommonControls().DrawInsert(dialog, drag.hWnd, -1);
             dragFrom = -1;
             return 0;
     }
@@ -130,8 +131,8 @@ BOOL OnInitCustomize(HWND dialog)
         for (const std::string& name : chosenArchives) AddListRow(chosen, name.c_str());
         dragListMessage = RegisterWindowMessageA(DRAGLISTMSGSTRING);
         dragFrom = -1;
-        MakeDragList(chosen);
-        SetWindowSubclass(chosen, ChosenListKeys, chosenKeysId, 0);
+        CommonControls().MakeDragList(chosen);
+        CommonControls().SetWindowSubclass(chosen, ChosenListKeys, chosenKeysId, 0);
         UpdateArchiveButtons(dialog);
     } else {
         ShowLauncherMessage(dialog, IDS_NO_CUSTOM_ARCHIVES, MB_OK);

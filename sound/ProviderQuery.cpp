@@ -7,6 +7,7 @@
 #include "launcher/LauncherMessages.h"
 #include "launcher/LauncherState.h"
 #include "launcher/RegistryStore.h"
+#include "launcher/SystemLibraries.h"
 #include "resource.h"
 #include "sound/ProviderKinds.h"
 #include "sound/SoundLibrary.h"
@@ -64,7 +65,7 @@ void ListProviders(const SoundLibrary& library, int probe)
 
 int EnumerateProviders(ProviderEntry** out, int probe)
 {
-    PlaySoundA(nullptr, nullptr, SND_PURGE);
+    Multimedia().PlaySoundA(nullptr, nullptr, SND_PURGE);
     if (!theProviderList) {
         SoundLibrary library;
         if (!library.Load()) return 0;

@@ -201,18 +201,23 @@ void PrintSteps(const char* title, const char* exe, const char* folder, const ch
     if (measured.empty()) return;
     std::printf("  %-34s %8s %8s\n", "step", "ends at", "takes");
     const StepRun& first = measured[0];
-    std::string previous;
+    // A step named "lane: step" ran on a thread of its own: it takes from the lane's previous step, or from
+    // the entry point; every other step takes from the previous step of the main thread.
+    std::map<std::string, std::string> previous;
     for (const std::string& step : first.order) {
+        size_t colon = step.find(": ");
+        std::string lane = colon == std::string::npos ? "" : step.substr(0, colon);
+        if (!lane.empty() && !previous.count(lane)) previous[lane] = first.order[0];
         std::vector<double> ends, lengths;
         for (const StepRun& run : measured) {
             auto at = run.at.find(step);
             if (at == run.at.end()) continue;
             ends.push_back(at->second);
-            auto before = run.at.find(previous);
+            auto before = run.at.find(previous[lane]);
             lengths.push_back(at->second - (before == run.at.end() ? 0 : before->second));
         }
         std::printf("  %-34s %8.1f %8.1f\n", step.c_str(), Median(ends), Median(lengths));
-        previous = step;
+        previous[lane] = step;
     }
     std::printf("  %-34s %8.1f\n", "seen visible by this benchmark", Median(seen));
 }

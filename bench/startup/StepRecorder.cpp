@@ -13,9 +13,9 @@ struct StepMark {
     const char* step;
     LONGLONG count;
 };
-const int maxMarks = 64;
+const LONG maxMarks = 64;
 StepMark marks[maxMarks];
-int markCount = 0;
+volatile LONG markCount = 0;  // marks taken, counted by every thread that marks
 
 void WriteMarks()
 {
@@ -24,7 +24,8 @@ void WriteMarks()
     if (length == 0 || length >= sizeof path) return;
     FILE* file = std::fopen(path, "a");
     if (!file) return;
-    for (int i = 0; i < markCount; ++i)
+    LONG count = markCount < maxMarks ? markCount : maxMarks;
+    for (LONG i = 0; i < count; ++i)
         std::fprintf(file, "%s%s=%lld", i ? "|" : "", marks[i].step, static_cast<long long>(marks[i].count));
     std::fprintf(file, "\n");
     std::fclose(file);
@@ -36,6 +37,7 @@ void MarkStartupStep(const char* step)
 {
     LARGE_INTEGER now;
     QueryPerformanceCounter(&now);
-    if (markCount == 0) std::atexit(WriteMarks);
-    if (markCount < maxMarks) marks[markCount++] = {step, now.QuadPart};
+    LONG index = InterlockedIncrement(&markCount) - 1;
+    if (index == 0) std::atexit(WriteMarks);
+    if (index < maxMarks) marks[index] = {step, now.QuadPart};
 }

@@ -13,6 +13,8 @@ echo "imports of $exe:" $imports
 check "imports present" '[ -n "$imports" ]'
 check "only system DLLs" '! printf "%s\n" "$imports" | grep -viE "$system"'
 check "no MinGW runtime DLLs" '! printf "%s\n" "$imports" | grep -iE "libgcc|libstdc|libwinpthread"'
+# The common controls, the multimedia library and the shell are loaded when first used, off the start-up path.
+check "no library that is loaded on first use" '! printf "%s\n" "$imports" | grep -iE "^(COMCTL32|WINMM|SHELL32)\.dll$"'
 
 check "manifest asks for common controls 6" 'strings -n 8 "$exe" | grep -q "Microsoft.Windows.Common-Controls"'
 check "manifest is DPI aware" 'strings -n 8 "$exe" | grep -q "<dpiAware"'
