@@ -53,6 +53,12 @@ struct WordBlocks {
         for (size_t i = 0; i < windowBytes; i += width) codes |= Gather(FirstByteLowest(from + i)) << i;
         return codes;
     }
+    // Copies a window and finds its run codes.
+    static uint64_t CopyWindow(uint8_t* to, const uint8_t* from)
+    {
+        for (size_t i = 0; i < windowBytes; i += width) Store(to + i, Load(from + i));
+        return RunCodes(from);
+    }
     static uint64_t FirstByteLowest(const uint8_t* from)
     {
         uint64_t word = 0;
@@ -83,11 +89,18 @@ struct VectorBlocks {
     }
     static uint64_t RunCodes(const uint8_t* from)
     {
-        const __m128i high = _mm_set1_epi8(char(0xC0));
+        uint64_t codes = 0;
+        for (size_t i = 0; i < windowBytes; i += width) codes |= BlockRunCodes(Load(from + i)) << i;
+        return codes;
+    }
+    // Copies a window and finds its run codes in the blocks loaded for the copy.
+    static uint64_t CopyWindow(uint8_t* to, const uint8_t* from)
+    {
         uint64_t codes = 0;
         for (size_t i = 0; i < windowBytes; i += width) {
-            __m128i block = Load(from + i);
-            codes |= uint64_t(uint32_t(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_and_si128(block, high), high)))) << i;
+            Block block = Load(from + i);
+            Store(to + i, block);
+            codes |= BlockRunCodes(block) << i;
         }
         return codes;
     }
@@ -126,38 +139,58 @@ ImageStatus DecodeLine(const uint8_t* bytes, size_t size, size_t* position, uint
     size_t pos = *position;
     size_t filled = 0;
     if (pos > size) return ImageCodesEnd;
-    // Window part: the run codes among 64 bytes are found at once. Each code costs a copy of the plain bytes
-    // before it and a store of its run; the plain bytes after the last code of a window are copied as a whole
-    // window, so that a long stretch costs one copy and one look for codes per window and no branch on its
-    // length. A window, and a window from anywhere in it, must be readable; a copy or a run stores a whole
-    // window, which must fit in the line after the plain bytes, so that a run never reaches past it here.
-    if (size - pos > 2 * windowBytes) {
-        size_t base = pos;
-        uint64_t codes = Blocks::RunCodes(bytes + base);
-        for (;;) {
-            if (!codes) {
-                if (count - filled < windowBytes) break;
-                if (pos < base + windowBytes) {
-                    CopyPlain<Blocks>(out + filled, bytes + pos);
-                    filled += base + windowBytes - pos;
-                    pos = base + windowBytes;
-                }
-                base += windowBytes;
-                if (size - base <= 2 * windowBytes) break;
-                // The byte after a code at the end of the last window is its value, not a code.
-                codes = Blocks::RunCodes(bytes + base) & ~uint64_t(pos - base);
+    // Window part: each window of input is copied to the line as it is, and its run codes are found in the
+    // blocks loaded for the copy. A window with at most one code, the common case in detailed pictures, is
+    // finished without a branch on whether it has one, which would be missed at every code: the code's run is
+    // stored after the plain bytes before it and the window's bytes after the code are copied after the run;
+    // with no code the window's last byte stands in for one, as a run of two of itself whose second byte and
+    // the copy after it the next window overwrites. The next window is read a whole window on, so that its
+    // loads do not wait for this window's codes. A window with more codes, or with a code whose byte lies in
+    // the next window, has each further code cost a copy of the window from where the last one ended, and its
+    // bytes after the last code copied as a whole window. Taken while three windows can be read; the stores
+    // for a window with at most one code reach at most three windows on, the others follow a check on the
+    // room left in the line.
+    uint64_t pending = 0;  // the codes of the window at base not yet decoded
+    size_t base = pos;
+    for (;;) {
+        if (!pending) {
+            if (count - filled < windowBytes || size - pos <= 3 * windowBytes) break;
+            pending = Blocks::CopyWindow(out + filled, bytes + pos);
+            if (count - filled >= 3 * windowBytes && !((pending & (pending - 1)) | (pending >> 63))) {
+                size_t found = pending != 0;
+                size_t code = LowestBit(pending | uint64_t(1) << 63);
+                size_t run = (bytes[pos + code] & 0x3F & (0 - found)) | (2 & (found - 1));
+                StoreRun<Blocks>(out + filled + code, Blocks::Repeat(bytes[pos + code + found]), run, true);
+                CopyPlain<Blocks>(out + filled + code + run, bytes + pos + code + 2);
+                filled += windowBytes + run - 2;
+                pos += windowBytes;
+                pending = 0;
                 continue;
             }
-            size_t code = base + LowestBit(codes);
-            size_t plain = code - pos;
-            if (count - filled < plain + windowBytes) break;
+            if (!pending) {
+                pos += windowBytes;
+                filled += windowBytes;
+                continue;
+            }
+            base = pos;
+        } else {
+            if (count - filled < windowBytes) break;
             CopyPlain<Blocks>(out + filled, bytes + pos);
-            filled += plain;
-            size_t run = bytes[code] & 0x3F;
-            StoreRun<Blocks>(out + filled, Blocks::Repeat(bytes[code + 1]), run, true);
-            filled += run;
-            pos = code + 2;
-            codes &= ~(uint64_t(3) << (code - base));  // the code and its byte, which may look like a code
+        }
+        size_t code = base + LowestBit(pending);
+        size_t plain = code - pos;
+        if (count - filled < plain + windowBytes) break;
+        filled += plain;
+        size_t run = bytes[code] & 0x3F;
+        StoreRun<Blocks>(out + filled, Blocks::Repeat(bytes[code + 1]), run, true);
+        filled += run;
+        pos = code + 2;
+        pending &= ~(uint64_t(3) << (code - base));  // the code and its byte, which may look like a code
+        if (!pending && pos < base + windowBytes) {
+            if (count - filled < windowBytes) break;
+            CopyPlain<Blocks>(out + filled, bytes + pos);
+            filled += base + windowBytes - pos;
+            pos = base + windowBytes;
         }
     }
     // Block part: the plain bytes before the first run code of a block, then the run, stored a block at a
@@ -185,8 +218,14 @@ ImageStatus DecodeLine(const uint8_t* bytes, size_t size, size_t* position, uint
         if (pos >= size) return ImageCodesEnd;
         uint8_t code = bytes[pos];
         if (code < 0xC0) {
-            size_t end = pos + 1;
             size_t limit = pos + (count - filled) < size ? pos + (count - filled) : size;
+            size_t end = pos + 1;
+            if (size - pos >= windowBytes) {
+                // Up to the window's first code; a stretch that goes on is continued from there.
+                uint64_t codes = Blocks::RunCodes(bytes + pos);
+                end = codes ? pos + LowestBit(codes) : pos + windowBytes;
+                end = end < limit ? end : limit;
+            }
             while (end < limit && bytes[end] < 0xC0) ++end;
             std::memcpy(out + filled, bytes + pos, end - pos);
             filled += end - pos;
@@ -217,12 +256,10 @@ ImageStatus DecodePacked(const uint8_t* bytes, size_t size, size_t pos, uint8_t 
     std::memset(fills, fill, span);
     size_t width = size_t(target.layout.width);
     if (pos > size) return ImageCodesEnd;
-    // A row is decoded into a buffer that stays in the nearest cache and then copied whole, which fills the
-    // surface faster than the many small stores of the codes do; rows too wide for it are decoded in place.
-    uint8_t buffer[8192];
+    // Rows are decoded in place: a copy through a buffer in the nearest cache costs more than the surface's
+    // stores save.
     for (int32_t r = 0; r < target.layout.height; ++r) {
-        uint8_t* surfaceRow = target.bits + target.rowOffsets[r];
-        uint8_t* row = width <= sizeof buffer ? buffer : surfaceRow;
+        uint8_t* row = target.bits + target.rowOffsets[r];
         size_t column = 0;
         // Quick part: the code and a span after it can be read, and a span still fits in the row.
         while (width - column >= span && size - pos > span) {
@@ -248,7 +285,6 @@ ImageStatus DecodePacked(const uint8_t* bytes, size_t size, size_t pos, uint8_t 
             }
             column += count;
         }
-        if (row != surfaceRow) std::memcpy(surfaceRow, row, width);
     }
     return ImageOk;
 }

@@ -468,7 +468,8 @@ TestPicture StretchPicture(int width, int height)
 
 TEST_CASE(RunScansDecodeLikeTheReferenceUpToEveryEdge)
 {
-    for (int width : {1, 15, 129, 300}) {
+    // 256: lines of whole windows, so that a window can end where its line does.
+    for (int width : {1, 15, 129, 256, 300}) {
         Bytes file = PidRowCodedFile(StretchPicture(width, 40));
         Bytes codes(file.begin() + 32, file.end());
         // Whole lines, lines that end inside stretches and runs (a run past the line's end), and codes cut short.
