@@ -120,8 +120,10 @@ bool MeasureRow(const char* launcher, const char* bare, const char* folder, int 
     // A few runs of each first, not counted: the first starts after the Wine server came up fill caches,
     // and Wine's own services are still settling.
     for (int run = 0; run < 3; ++run) {
-        if (TimeToDialog(launcher, folder) < 0 || TimeToDialog(bare, folder) < 0) {
-            std::printf("warm-up run failed\n");
+        double l = TimeToDialog(launcher, folder);
+        double b = l < 0 ? -1 : TimeToDialog(bare, folder);
+        if (l < 0 || b < 0) {
+            std::printf("warm-up run %d failed: %s showed no dialog\n", run, l < 0 ? launcher : bare);
             return false;
         }
     }
