@@ -35,26 +35,6 @@ LauncherApplication theApplication = {"Launcher", nullptr, nullptr};
 
 const char* const engineProgram = "STRATHEX.EXE";
 
-// The preload thread of the libraries, waited for whichever way the launcher's run ends. Until then the
-// launcher's thread makes no call that draws or makes a window: under Wine such a call can load the display
-// driver, and a load on two threads at once can stop both.
-class PreloadGuard {
-public:
-    PreloadGuard() : thread(StartLibraryPreload()) {}
-    ~PreloadGuard() { Finish(); }
-    PreloadGuard(const PreloadGuard&) = delete;
-    PreloadGuard& operator=(const PreloadGuard&) = delete;
-
-    void Finish()
-    {
-        FinishLibraryPreload(thread);
-        thread = nullptr;
-    }
-
-private:
-    HANDLE thread;
-};
-
 }  // namespace
 
 void LoadStartupTexts()
@@ -179,7 +159,7 @@ int LauncherMain(HINSTANCE instance, const char* arguments)
     theApplication.instance = instance;
     theApplication.arguments = arguments;
     // The libraries the first dialog needs load on their own thread while the checks below run.
-    PreloadGuard preload;
+    LibraryPreload preload;
 
     RunningPrograms running = CheckRunningPrograms();
     STARTUP_STEP("instance checks");

@@ -5,6 +5,7 @@
 
 #include "launcher/ProcLookup.h"
 #include "launcher/StartupSteps.h"
+#include "utils/PathJoin.h"
 
 namespace {
 
@@ -36,11 +37,10 @@ F CallOrStandIn(HMODULE module, const char* name, F standIn)
 // folder or the current folder is never taken in its place.
 HMODULE LoadFromSystemFolder(const char* fileName)
 {
-    char path[MAX_PATH];
-    UINT length = GetSystemDirectoryA(path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH || length + 1 + lstrlenA(fileName) >= MAX_PATH) return nullptr;
-    lstrcatA(path, "\\");
-    lstrcatA(path, fileName);
+    char folder[MAX_PATH], path[MAX_PATH];
+    UINT length = GetSystemDirectoryA(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return nullptr;
+    if (!JoinPath(folder, fileName, PathSeparator::UnlessPresent, path, sizeof path)) return nullptr;
     return LoadLibraryA(path);
 }
 
@@ -152,14 +152,17 @@ const ShellCalls& Shell()
     return shell;
 }
 
-HANDLE StartLibraryPreload()
+LibraryPreload::LibraryPreload() : thread(CreateThread(nullptr, 0, PreloadLibraries, nullptr, 0, nullptr)) {}
+
+LibraryPreload::~LibraryPreload()
 {
-    return CreateThread(nullptr, 0, PreloadLibraries, nullptr, 0, nullptr);
+    Finish();
 }
 
-void FinishLibraryPreload(HANDLE thread)
+void LibraryPreload::Finish()
 {
     if (!thread) return;
     WaitForSingleObject(thread, INFINITE);
     CloseHandle(thread);
+    thread = nullptr;
 }

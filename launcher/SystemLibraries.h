@@ -37,13 +37,23 @@ struct ShellCalls {
 const ShellCalls& Shell();
 
 // Loads the multimedia library and then the common controls on a thread of its own, so that the loader's
-// work overlaps the start-up checks (the clock is wanted first, the controls only by the first dialog).
-// Returns the thread, or null when none could be made; each library is then loaded on its first use.
-HANDLE StartLibraryPreload();
+// work overlaps the start-up checks (the clock is wanted first, the controls only by the first dialog). When
+// no thread can be made, each library is loaded on its first use instead.
+class LibraryPreload {
+public:
+    LibraryPreload();
+    ~LibraryPreload();  // Finish
+    LibraryPreload(const LibraryPreload&) = delete;
+    LibraryPreload& operator=(const LibraryPreload&) = delete;
 
-// Waits until the preload thread has ended and closes its handle (null is allowed). The launcher calls it
-// before it returns from any path: a process that ends while another of its threads is inside the loader
-// can hang in the loader's lock.
-void FinishLibraryPreload(HANDLE thread);
+    // Waits until the thread has ended. Until then the caller makes no call that draws or makes a window:
+    // under Wine such a call can load the display driver, and a load on two threads at once can stop both.
+    // The launcher finishes the preload on every way out, as a process that ends while another of its
+    // threads is inside the loader can hang in the loader's lock.
+    void Finish();
+
+private:
+    HANDLE thread;
+};
 
 #endif
