@@ -168,7 +168,8 @@ std::string ListRow(HWND dialog, int id, int row)
         LRESULT length = SendDlgItemMessageW(dialog, id, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0);
         if (length == LB_ERR) return "(no row)";
         std::wstring wide(static_cast<size_t>(length) + 1, L'\0');
-        length = SendDlgItemMessageW(dialog, id, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&wide[0]));
+        length =
+            SendDlgItemMessageW(dialog, id, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&wide[0]));
         if (length == LB_ERR) return "(no row)";
         std::string text(2 * static_cast<size_t>(length) + 1, '\0');
         int bytes = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(length), &text[0],
