@@ -2,10 +2,9 @@
 #include "display/SavedChoiceFile.h"
 
 #include "display/SavedChoice.h"
+#include "utils/CharacterWalk.h"
 
 #include <windows.h>
-
-#include <cstring>
 
 namespace {
 
@@ -55,9 +54,7 @@ bool ReplaceFileContents(const char* path, const std::string& bytes)
     DWORD attributes = GetFileAttributesA(path);
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
     std::string folder = ".";
-    const char* slash = std::strrchr(path, '\\');
-    const char* other = std::strrchr(path, '/');
-    if (other && (!slash || other > slash)) slash = other;
+    const char* slash = FindLastOf(path, "\\/");
     if (slash) folder.assign(path, static_cast<std::size_t>(slash - path) + 1);
 
     char temporary[MAX_PATH];

@@ -1,10 +1,10 @@
 // Launcher switches, the engine's command line and program commands.
 #include "launcher/CommandLine.h"
 
-#include <cctype>
 #include <cstdio>
 #include <cstring>
 
+#include "utils/CharacterWalk.h"
 #include "utils/PathJoin.h"
 
 LauncherSwitches ScanLauncherSwitches(const char* arguments)
@@ -13,13 +13,15 @@ LauncherSwitches ScanLauncherSwitches(const char* arguments)
     size_t length = 0;
     if (arguments) {
         for (; arguments[length] != '\0' && length < switchCopyCapacity - 1; ++length)
-            upper[length] = static_cast<char>(std::toupper(static_cast<unsigned char>(arguments[length])));
+            upper[length] = arguments[length];
     }
     upper[length] = '\0';
+    // By characters: the second byte of a two-byte character is neither upper-cased nor the start of a switch.
+    UpperAsciiLetters(upper);
 
     LauncherSwitches switches;
-    switches.playMulti = std::strstr(upper, "-GOMULTI") != nullptr || std::strstr(upper, "CONNECT") != nullptr;
-    switches.play = std::strstr(upper, "-GOGAME") != nullptr;
+    switches.playMulti = FindWord(upper, "-GOMULTI") != nullptr || FindWord(upper, "CONNECT") != nullptr;
+    switches.play = FindWord(upper, "-GOGAME") != nullptr;
     return switches;
 }
 
@@ -73,9 +75,6 @@ bool ComposeEnginePath(const char* currentFolder, const char* program, char* out
 const char* FileNamePart(const char* path)
 {
     if (!path) return "";
-    const char* name = path;
-    for (const char* p = path; *p; ++p) {
-        if (*p == '\\' || *p == '/') name = p + 1;
-    }
-    return name;
+    const char* separator = FindLastOf(path, "\\/");
+    return separator ? separator + 1 : path;
 }

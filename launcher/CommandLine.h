@@ -16,8 +16,8 @@ struct LauncherSwitches {
     bool play;        // "-GOGAME": act as if it ended with 1
 };
 
-// Searches an upper-case copy of at most 255 characters of the arguments for the three switches,
-// anywhere in the text and without separators.
+// Searches an upper-case copy of at most 255 bytes of the arguments for the three switches, anywhere in
+// the text and without separators (but never from the second byte of a two-byte character).
 LauncherSwitches ScanLauncherSwitches(const char* arguments);
 
 // Tells whether a numbered archive file exists in the current folder.
@@ -36,7 +36,7 @@ bool ComposeProgramCommand(const char* folder, const char* file, char* output, s
 // The engine's full path: the folder, "\" when the folder is longer than 3 characters, and the program.
 bool ComposeEnginePath(const char* currentFolder, const char* program, char* output, size_t capacity);
 
-// The file name and extension of a full path (the text after the last "\" or "/").
+// The file name and extension of a full path (the text after the last "\" or "/" character).
 const char* FileNamePart(const char* path);
 
 #endif

@@ -2,10 +2,10 @@
 #include "launcher/InstanceCheck.h"
 
 #include <cstddef>
-#include <cstring>
 
 #include "launcher/CommandLine.h"
 #include "launcher/ProcLookup.h"
+#include "utils/CharacterWalk.h"
 
 namespace {
 
@@ -38,17 +38,6 @@ static_assert(offsetof(MODULEENTRY32, szExePath) == 304, "MODULEENTRY32 layout")
 HMODULE Kernel32()
 {
     return GetModuleHandleA("KERNEL32.DLL");
-}
-
-// Compares two texts ignoring the case of ASCII letters only.
-bool EqualIgnoringAsciiCase(const char* a, const char* b)
-{
-    for (;; ++a, ++b) {
-        char x = *a >= 'a' && *a <= 'z' ? static_cast<char>(*a - 'a' + 'A') : *a;
-        char y = *b >= 'a' && *b <= 'z' ? static_cast<char>(*b - 'a' + 'A') : *b;
-        if (x != y) return false;
-        if (x == '\0') return true;
-    }
 }
 
 // Whether a process can be the program at all. A module snapshot of another process is slow (milliseconds
@@ -131,7 +120,7 @@ void AnswerProgramQueries(ProgramQuery* queries, int count)
             if (moduleState == 0)
                 moduleState = FindProcessModule(process.th32ProcessID, process.th32ModuleID, &module) ? 1 : -1;
             if (moduleState < 0) break;
-            const char* candidate = std::strchr(query.name, '\\') ? module.szExePath : module.szModule;
+            const char* candidate = FindLastOf(query.name, "\\") ? module.szExePath : module.szModule;
             if (EqualIgnoringAsciiCase(query.name, candidate) && ++query.matches >= query.minimumCount) {
                 query.running = TRUE;
                 --open;

@@ -6,8 +6,8 @@
 #include <tlhelp32.h>
 
 // True when at least minimumCount running processes were started from name: a bare file name is compared
-// with module names, a name with a backslash with full paths, ignoring ASCII case. False when the check
-// cannot be made.
+// with module names, a name with a backslash character with full paths, ignoring ASCII case (the names are
+// walked by character in the ANSI code page). False when the check cannot be made.
 BOOL IsProgramRunning(const char* name, int minimumCount);
 
 // One question of AnswerProgramQueries: name and minimumCount as for IsProgramRunning; the walk fills in

@@ -22,6 +22,7 @@
 #include "previews/PreviewDialog.h"
 #include "resource.h"
 #include "sound/SoundSettings.h"
+#include "utils/AnsiCodePage.h"
 
 namespace {
 
@@ -156,6 +157,8 @@ void ShutDown()
 int LauncherMain(HINSTANCE instance, const char* arguments)
 {
     STARTUP_STEP("loader, to the entry point");
+    // Every path and name below is walked by character in the system's ANSI code page.
+    UseLeadBytes(AnsiCodePageLeadBytes());
     theApplication.instance = instance;
     theApplication.arguments = arguments;
     // The libraries the first dialog needs load on their own thread while the checks below run.

@@ -2,8 +2,8 @@
 #include "mainwindow/ImageDecode.h"
 
 #include "mainwindow/RunDecode.h"
+#include "utils/CharacterWalk.h"
 
-#include <cctype>
 #include <cstring>
 
 namespace {
@@ -21,16 +21,16 @@ int32_t ReadSigned32(const uint8_t* p)
     return int32_t(Read32(p));
 }
 
-// The extension from the last "." of the name, upper-cased into out (empty when it is too long to matter).
+// The extension from the last "." of the name, its ASCII letters upper-cased into out (empty when it is
+// too long to matter).
 void UpperExtension(const char* name, char* out, size_t capacity)
 {
     out[0] = '\0';
     if (!name) return;
-    const char* dot = std::strrchr(name, '.');
+    const char* dot = FindLastOf(name, ".");
     if (!dot || std::strlen(dot) >= capacity) return;
-    size_t i = 0;
-    for (; dot[i]; ++i) out[i] = char(std::toupper(static_cast<unsigned char>(dot[i])));
-    out[i] = '\0';
+    std::memcpy(out, dot, std::strlen(dot) + 1);
+    UpperAsciiLetters(out);
 }
 
 const size_t bitmapFileHeaderBytes = 14;

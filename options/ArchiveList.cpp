@@ -1,20 +1,20 @@
 // Splitting and joining the "Rez Files" text.
 #include "options/ArchiveList.h"
 
-std::vector<std::string> SplitArchiveText(const char* text)
+#include "utils/CharacterWalk.h"
+
+std::vector<std::string> SplitArchiveText(const char* text, const LeadBytes& leadBytes)
 {
     std::vector<std::string> names;
     if (!text) return names;
-    std::string name;
-    for (const char* at = text; *at; ++at) {
-        if (*at == '|') {
-            if (!name.empty()) names.push_back(name);
-            name.clear();
-        } else {
-            name += *at;
-        }
+    const char* start = text;
+    while (*start) {
+        // The next "|" character: the second byte of a two-byte character may be 0x7C as well.
+        const char* end = start;
+        while (*end && *end != '|') end += CharacterBytes(end, leadBytes);
+        if (end > start) names.emplace_back(start, end);
+        start = *end ? end + 1 : end;
     }
-    if (!name.empty()) names.push_back(name);
     return names;
 }
 

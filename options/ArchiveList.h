@@ -6,13 +6,16 @@
 #include <string>
 #include <vector>
 
+#include "utils/LeadBytes.h"
+
 // The longest "Rez Files" text that reads back whole: it is read with room for 2046 bytes, NUL included.
 const size_t archiveTextLimit = 2045;
 const size_t archiveTextReadCapacity = archiveTextLimit + 1;
 
 // The names of a "Rez Files" text, in order. Empty pieces (a leading or trailing "|", two in a row) are
-// skipped; spaces and repeated names are kept.
-std::vector<std::string> SplitArchiveText(const char* text);
+// skipped; spaces and repeated names are kept. Only a "|" character separates: a name may hold a two-byte
+// character whose second byte is 0x7C.
+std::vector<std::string> SplitArchiveText(const char* text, const LeadBytes& leadBytes = ActiveLeadBytes());
 
 // The result of joining names for storage.
 struct JoinedArchives {

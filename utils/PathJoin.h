@@ -4,7 +4,10 @@
 
 #include <cstddef>
 
-// Where the "\" between folder and name goes. A null folder counts as empty.
+#include "utils/LeadBytes.h"
+
+// Where the "\" between folder and name goes. A null folder counts as empty. A folder "ends in one" when its
+// last character is a "\": a two-byte character whose second byte is 0x5C does not count.
 enum class PathSeparator {
     // "\" unless the folder already ends in one; an empty folder gives the name alone, which the platform
     // then looks for in its usual folders.
@@ -17,6 +20,7 @@ enum class PathSeparator {
 
 // Writes folder, separator and name into output. False, with an empty output, for a null name or output,
 // or when the whole path does not fit the capacity (NUL included): a cut path names something else.
-bool JoinPath(const char* folder, const char* name, PathSeparator separator, char* output, size_t capacity);
+bool JoinPath(const char* folder, const char* name, PathSeparator separator, char* output, size_t capacity,
+              const LeadBytes& leadBytes = ActiveLeadBytes());
 
 #endif

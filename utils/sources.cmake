@@ -1,3 +1,4 @@
-# One-concern helpers that every subsystem uses: joining paths (portable), existence tests and list-box rows.
-list(APPEND TR_PORTABLE_SOURCES utils/PathJoin.cpp)
-list(APPEND TR_WIN32_SOURCES utils/FileExists.cpp utils/ListBoxRows.cpp)
+# One-concern helpers that every subsystem uses: walking ANSI texts by character and joining paths (portable),
+# the ANSI code page's lead bytes, existence tests and list-box rows.
+list(APPEND TR_PORTABLE_SOURCES utils/CharacterWalk.cpp utils/LeadBytes.cpp utils/PathJoin.cpp)
+list(APPEND TR_WIN32_SOURCES utils/AnsiCodePage.cpp utils/FileExists.cpp utils/ListBoxRows.cpp)

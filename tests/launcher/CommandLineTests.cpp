@@ -4,9 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "CodePages.h"
 #include "TestKit.h"
 #include "launcher/CommandLine.h"
 #include "launcher/PictureChoice.h"
+#include "utils/CharacterWalk.h"
 
 namespace {
 
@@ -45,13 +47,23 @@ TEST_CASE(SwitchesMatchAnywhereIgnoringCase)
         {"xx-GOGAMEyy", false, true},
         {"-gogame CONNECT", true, true},
         {"-go game", false, false},
+        {"\x83\x41-gogame", false, true},  // ア before the switch
     };
-    for (const Row& row : rows) {
-        LauncherSwitches switches = ScanLauncherSwitches(row.arguments);
-        CHECK_EQ(switches.playMulti, row.multi);
-        CHECK_EQ(switches.play, row.play);
+    for (bool doubleByte : {false, true}) {
+        UsingLeadBytes codePage(doubleByte ? CodePage932() : LeadBytes());
+        for (const Row& row : rows) {
+            LauncherSwitches switches = ScanLauncherSwitches(row.arguments);
+            CHECK_EQ(switches.playMulti, row.multi);
+            CHECK_EQ(switches.play, row.play);
+        }
     }
     CHECK(!ScanLauncherSwitches(NULL).play);
+    // ツ ("\x83" "c") and イ ("\x83" "C") before "onnect": a "CONNECT" only when their second byte is
+    // taken for a letter.
+    CHECK(ScanLauncherSwitches("\x83\x63onnect").playMulti);
+    UsingLeadBytes japanese(CodePage932());
+    CHECK(!ScanLauncherSwitches("\x83\x63onnect").playMulti);
+    CHECK(!ScanLauncherSwitches("\x83\x43ONNECT").playMulti);
 }
 
 TEST_CASE(SwitchesBeyondTheFirst255CharactersAreNotSeen)
@@ -105,6 +117,7 @@ TEST_CASE(ProgramCommandAndEnginePathJoinFolderAndFileWithOneBackslash)
         const char* folder;
         const char* file;
         const char* joined;
+        bool doubleByte;  // in code page 932, else in a single-byte one
     } joins[] = {
         {ComposeProgramCommand, "D:\\", "SETUP.EXE", "D:\\SETUP.EXE"},
         {ComposeProgramCommand, "D:\\games", "SETUP.EXE", "D:\\games\\SETUP.EXE"},
@@ -115,14 +128,29 @@ TEST_CASE(ProgramCommandAndEnginePathJoinFolderAndFileWithOneBackslash)
         {ComposeEnginePath, "C:\\Games\\Tumbleridge", "STRATHEX.EXE", "C:\\Games\\Tumbleridge\\STRATHEX.EXE"},
         {ComposeEnginePath, "", "STRATHEX.EXE", "STRATHEX.EXE"},
         {ComposeEnginePath, "C:", "STRATHEX.EXE", "C:STRATHEX.EXE"},  // short of a root: no backslash
+        // Folders ending in ソ and 表, whose second byte is 0x5C: a backslash in a single-byte code page only.
+        {ComposeProgramCommand, "D:\\\x83\x5C", "SETUP.EXE", "D:\\\x83\x5CSETUP.EXE"},
+        {ComposeProgramCommand, "D:\\\x83\x5C", "SETUP.EXE", "D:\\\x83\x5C\\SETUP.EXE", true},
+        {ComposeProgramCommand, "D:\\\x95\x5C\\", "SETUP.EXE", "D:\\\x95\x5C\\SETUP.EXE", true},
+        {ComposeProgramCommand, "D:\\a\x95\x5C", "SETUP.EXE", "D:\\a\x95\x5C\\SETUP.EXE", true},
+        {ComposeProgramCommand, "D:\\\x95", "SETUP.EXE", "D:\\\x95\\SETUP.EXE", true},  // a lead byte alone
+        {ComposeEnginePath, "C:\\\x95\x5C", "STRATHEX.EXE", "C:\\\x95\x5C\\STRATHEX.EXE", true},
     };
     char output[programCommandCapacity];
     for (const Join& join : joins) {
+        UsingLeadBytes codePage(join.doubleByte ? CodePage932() : LeadBytes());
         CHECK(join.compose(join.folder, join.file, output, sizeof output));
         CHECK_EQ(output, join.joined);
     }
     CHECK_EQ(FileNamePart("C:\\Games\\Tumbleridge.exe"), "Tumbleridge.exe");
     CHECK_EQ(FileNamePart("Tumbleridge.exe"), "Tumbleridge.exe");
+    CHECK_EQ(FileNamePart("C:\\Games\\\x95\x5C.exe"), ".exe");  // 表 in a single-byte code page
+    {
+        UsingLeadBytes japanese(CodePage932());
+        CHECK_EQ(FileNamePart("C:\\Games\\\x95\x5C.exe"), "\x95\x5C.exe");
+        CHECK_EQ(FileNamePart("C:\\\x83\x5C/\x83\x5C\x83\x5C"), "\x83\x5C\x83\x5C");
+        CHECK_EQ(FileNamePart("\x95\x5C"), "\x95\x5C");
+    }
 
     std::string folder(246, 'f');  // 246 + "\" + "SETUP.EXE" = 256 characters: one too many
     CHECK(!ComposeProgramCommand(folder.c_str(), "SETUP.EXE", output, sizeof output));
@@ -130,6 +158,30 @@ TEST_CASE(ProgramCommandAndEnginePathJoinFolderAndFileWithOneBackslash)
     folder.resize(245);
     CHECK(ComposeProgramCommand(folder.c_str(), "SETUP.EXE", output, sizeof output));
     CHECK_EQ(std::strlen(output), 255u);
+}
+
+TEST_CASE(ProgramNamesCompareIgnoringTheCaseOfAsciiLettersOnly)
+{
+    struct Row {
+        const char* a;
+        const char* b;
+        bool singleByte;  // equal in a single-byte code page
+        bool doubleByte;  // equal in code page 932
+    } rows[] = {
+        {"Tumbleridge.exe", "TUMBLERIDGE.EXE", true, true},
+        {"Tumbleridge.exe", "Tumbleridge.ex", false, false},
+        {"", "", true, true},
+        {"\xE9.exe", "\xC9.exe", false, false},          // only ASCII letters fold
+        {"\x83\x41.exe", "\x83\x61.exe", true, false},   // ア and ヂ: their second bytes are A and a
+        {"\x95\x5Cx.EXE", "\x95\x5CX.exe", true, true},  // 表 then letters that do fold
+        {"a\x83", "A\x83", true, true},                  // a lead byte last stands alone
+        {"\x83\x41", "\x83", false, false},
+    };
+    for (const Row& row : rows) {
+        CHECK_EQ(EqualIgnoringAsciiCase(row.a, row.b, LeadBytes()), row.singleByte);
+        CHECK_EQ(EqualIgnoringAsciiCase(row.b, row.a, CodePage932()), row.doubleByte);
+    }
+    CHECK(!EqualIgnoringAsciiCase(nullptr, ""));
 }
 
 namespace {

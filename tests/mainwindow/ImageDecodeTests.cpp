@@ -1,5 +1,6 @@
 // The portable picture and palette readers on files composed here, byte by byte.
 #include "AllocationLimit.h"
+#include "CodePages.h"
 #include "PictureBuilders.h"
 #include "RunScanCheck.h"
 #include "TestKit.h"
@@ -88,6 +89,11 @@ TEST_CASE(NamesChooseTheirReaderByTheLastExtensionInAnyCase)
     CHECK_EQ(int(PictureFormatOf("pics.bmp\\GAME2")), int(PictureResource));
     CHECK_EQ(int(PictureFormatOf("sky.pcx.bak")), int(PictureResource));
     CHECK_EQ(int(PictureFormatOf("sky.pal")), int(PictureResource));
+    {
+        UsingLeadBytes japanese(CodePage932());
+        CHECK_EQ(int(PictureFormatOf("\x95\x5C\\\x83\x5C.Pcx")), int(PicturePcx));  // 表\ソ.Pcx
+        CHECK_EQ(int(PictureFormatOf("\x83\x5C.pid")), int(PicturePacked));
+    }
     CHECK_EQ(int(PaletteFormatOf("sky.pal")), int(PaletteFile));
     CHECK_EQ(int(PaletteFormatOf("SKY.BMP")), int(PaletteBitmapFile));
     CHECK_EQ(int(PaletteFormatOf("sky.pcx")), int(PalettePcx));

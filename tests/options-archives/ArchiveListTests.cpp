@@ -1,6 +1,7 @@
 // Splitting and joining the "Rez Files" text.
 #include <vector>
 
+#include "CodePages.h"
 #include "TestKit.h"
 #include "options/ArchiveList.h"
 
@@ -11,6 +12,7 @@ TEST_CASE(SplitSkipsEmptyPiecesAndKeepsSpacesDuplicatesAndOrder)
     struct Case {
         const char* text;
         Names names;
+        bool doubleByte;  // in code page 932, else in a single-byte one
     } cases[] = {
         {"", {}},
         {"|||", {}},
@@ -18,8 +20,13 @@ TEST_CASE(SplitSkipsEmptyPiecesAndKeepsSpacesDuplicatesAndOrder)
         {"|only.rez", {"only.rez"}},
         {" spaced .rez| ", {" spaced .rez", " "}},
         {"same.rez|same.rez", {"same.rez", "same.rez"}},
+        // ポ "\x83\x7C": one character in code page 932, a byte and a "|" in a single-byte one.
+        {"\x83\x7C.rez|b.rez", {"\x83", ".rez", "b.rez"}},
+        {"\x83\x7C.rez|b.rez", {"\x83\x7C.rez", "b.rez"}, true},
+        {"a|\x83\x7C\x83\x7C||\x83", {"a", "\x83\x7C\x83\x7C", "\x83"}, true},
+        {"b.rez||a.rez|", {"b.rez", "a.rez"}, true},
     };
-    for (const Case& c : cases) CHECK(SplitArchiveText(c.text) == c.names);
+    for (const Case& c : cases) CHECK(SplitArchiveText(c.text, c.doubleByte ? CodePage932() : LeadBytes()) == c.names);
     CHECK(SplitArchiveText(nullptr).empty());
 }
 

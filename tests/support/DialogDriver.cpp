@@ -160,6 +160,23 @@ int ListCount(HWND dialog, int id)
 
 std::string ListRow(HWND dialog, int id, int row)
 {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(dialog, &owner);
+    if (owner != GetCurrentProcessId()) {
+        // Wine hands the ANSI form of LB_GETTEXT from another process back in UTF-16: ask for that form and
+        // convert it as the program itself would, in the ANSI code page.
+        LRESULT length = SendDlgItemMessageW(dialog, id, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0);
+        if (length == LB_ERR) return "(no row)";
+        std::wstring wide(static_cast<size_t>(length) + 1, L'\0');
+        length =
+            SendDlgItemMessageW(dialog, id, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&wide[0]));
+        if (length == LB_ERR) return "(no row)";
+        std::string text(2 * static_cast<size_t>(length) + 1, '\0');
+        int bytes = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(length), &text[0],
+                                        static_cast<int>(text.size()), NULL, NULL);
+        text.resize(static_cast<size_t>(bytes));
+        return text;
+    }
     LRESULT length = SendDlgItemMessageA(dialog, id, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0);
     if (length == LB_ERR) return "(no row)";
     std::string text(static_cast<size_t>(length) + 1, '\0');

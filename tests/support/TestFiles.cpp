@@ -5,6 +5,8 @@
 
 #include <cstdio>
 
+#include "utils/CharacterWalk.h"
+
 std::string TestProgramFolder()
 {
     char path[MAX_PATH];
@@ -25,7 +27,8 @@ std::string LauncherExePath() { return BuildFolder() + "\\Tumbleridge.exe"; }
 
 std::string JoinPath(const std::string& folder, const std::string& name)
 {
-    if (!folder.empty() && folder[folder.size() - 1] == '\\') return folder + name;
+    // By character, as the launcher joins: a folder may end in a two-byte character whose second byte is 0x5C.
+    if (EndsInCharacter(folder.c_str(), folder.size(), '\\')) return folder + name;
     return folder + "\\" + name;
 }
 

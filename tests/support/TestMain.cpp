@@ -6,6 +6,10 @@
 #include <cstdlib>
 #include <vector>
 
+#ifdef _WIN32
+#include "utils/AnsiCodePage.h"
+#endif
+
 namespace testkit {
 
 namespace {
@@ -53,6 +57,10 @@ bool NamedIn(const char* list, const char* name)
 
 int main(int argc, char** argv)
 {
+#ifdef _WIN32
+    // The launcher's code is tested as the launcher runs it: in the system's ANSI code page.
+    UseLeadBytes(AnsiCodePageLeadBytes());
+#endif
     int passed = 0;
     int failed = 0;
     int skipped = 0;
