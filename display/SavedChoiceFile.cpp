@@ -152,54 +152,34 @@ bool WriteSavedChoice(const char* fileName, const DisplayCatalogue& catalogue, S
 
 void ShowSaveFailure(HWND owner, const SavedChoiceWrite& outcome)
 {
-    UINT reasonId = 0;
-    switch (outcome.failure) {
-        case SaveDone:
-        case SaveNothingChosen:
-            return;
-        case SaveFolderDenied:
-            reasonId = IDS_SAVE_FOLDER_DENIED;
-            break;
-        case SaveDiskFull:
-            reasonId = IDS_SAVE_DISK_FULL;
-            break;
-        case SaveFileInUse:
-            reasonId = IDS_SAVE_FILE_IN_USE;
-            break;
-        case SaveFileReadOnly:
-            reasonId = IDS_SAVE_FILE_READ_ONLY;
-            break;
-        case SaveLineInTheWay:
-            reasonId = IDS_SAVE_LINE_IN_THE_WAY;
-            break;
-        case SaveValueUnwritable:
-            reasonId = IDS_SAVE_VALUE_UNWRITABLE;
-            break;
-        case SaveSystemError:
-            reasonId = IDS_SAVE_SYSTEM_ERROR;
-            break;
-    }
-    // The reason takes the line's first word and the key, the key, or the system's own text of the error;
-    // it then stands in the common frame.
-    char format[512];
-    char reason[768];
-    if (!LoadTableString(reasonId, format, sizeof format)) format[0] = '\0';
+    // The reason of each failure, in the order of SaveFailure.
+    static const UINT reasons[] = {0,
+                                   0,
+                                   IDS_SAVE_FOLDER_DENIED,
+                                   IDS_SAVE_DISK_FULL,
+                                   IDS_SAVE_FILE_IN_USE,
+                                   IDS_SAVE_FILE_READ_ONLY,
+                                   IDS_SAVE_LINE_IN_THE_WAY,
+                                   IDS_SAVE_VALUE_UNWRITABLE,
+                                   IDS_SAVE_SYSTEM_ERROR};
+    static_assert(sizeof reasons / sizeof reasons[0] == SaveSystemError + 1, "a reason for every failure");
+    UINT reasonId = reasons[outcome.failure];
+    if (!reasonId) return;
+    // The reason takes the line's first word or the key (or the system's own words for the error), and
+    // the key; it then stands in the common frame.
+    std::string first = outcome.failure == SaveLineInTheWay ? outcome.line : outcome.key;
     if (outcome.failure == SaveSystemError) {
         char system[256];
         DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
                                       outcome.systemError, 0, system, sizeof system, nullptr);
-        while (length > 0 && (system[length - 1] == '\r' || system[length - 1] == '\n' || system[length - 1] == ' '))
-            --length;
-        if (length == 0) length = static_cast<DWORD>(snprintf(system, sizeof system, "error %lu", outcome.systemError));
-        system[length < sizeof system ? length : sizeof system - 1] = '\0';
-        snprintf(reason, sizeof reason, format, system);
-    } else if (outcome.failure == SaveLineInTheWay) {
-        snprintf(reason, sizeof reason, format, outcome.line.c_str(), outcome.key.c_str());
-    } else if (outcome.failure == SaveValueUnwritable) {
-        snprintf(reason, sizeof reason, format, outcome.key.c_str());
-    } else {
-        lstrcpynA(reason, format, sizeof reason);
+        first.assign(system, length);
+        first.erase(first.find_last_not_of("\r\n ") + 1);
+        if (first.empty()) first = "error " + std::to_string(outcome.systemError);
     }
+    char format[512];
+    char reason[768];
+    if (!LoadTableString(reasonId, format, sizeof format)) format[0] = '\0';
+    snprintf(reason, sizeof reason, format, first.c_str(), outcome.key.c_str());
     char frame[512];
     char text[1280];
     if (!LoadTableString(IDS_DISPLAY_NOT_SAVED, frame, sizeof frame)) lstrcpynA(frame, "%s", sizeof frame);
