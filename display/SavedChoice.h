@@ -114,7 +114,7 @@ struct SavedChoiceWrite {
     SaveFailure failure;
     unsigned long systemError;  // the system's error number of the failed step, or 0
     std::string key;            // the key concerned by SaveLineInTheWay and SaveValueUnwritable
-    std::string line;           // the start of the line in the way
+    std::string line;           // the first word of the line in the way
 };
 
 #endif
