@@ -64,12 +64,14 @@ BOOL OnInitDisplay(HWND dialog)
     return TRUE;
 }
 
-// OK keeps the lists' choice and hands it to the engine through its configuration script.
+// OK keeps the lists' choice and hands it to the engine through its configuration script; when that
+// cannot be written, the player is told why over the dialog, and the choice stays for this run.
 BOOL OnDisplayOk(HWND dialog)
 {
     if (theDisplayCatalogue) {
         SyncDialog(dialog);
-        WriteSavedChoice(savedChoiceFileName, *theDisplayCatalogue);
+        SavedChoiceWrite outcome;
+        if (!WriteSavedChoice(savedChoiceFileName, *theDisplayCatalogue, &outcome)) ShowSaveFailure(dialog, outcome);
     }
     EndDialog(dialog, 1);
     return TRUE;

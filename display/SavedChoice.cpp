@@ -6,6 +6,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 const char* const savedChoiceFileName = "autoexec.cfg";
 
@@ -39,11 +40,12 @@ void CopyCut(char* destination, int capacity, const char* source, std::size_t le
 
 }  // namespace
 
-SavedChoice::SavedChoice() : seenCount(0)
+SavedChoice::SavedChoice() : seenCount(0), endLine(-1)
 {
     for (int key = 0; key < SavedChoiceKeyCount; ++key) {
         values[key][0] = '\0';
         seen[key] = false;
+        valueLine[key] = -1;
     }
     CopyCut(values[KeyScreenWidth], savedChoiceShortCapacity, "640", 3);
     CopyCut(values[KeyScreenHeight], savedChoiceShortCapacity, "480", 3);
@@ -55,16 +57,19 @@ int SavedChoice::Capacity(SavedChoiceKey key)
     return key <= KeyCardDesc ? savedChoiceLongCapacity : savedChoiceShortCapacity;
 }
 
-bool ReadSavedChoiceLine(SavedChoice* choice, const char* line)
+namespace {
+
+// ReadSavedChoiceLine, answering the key that the line gave, or -1.
+int ReadKeyLine(SavedChoice* choice, const char* line)
 {
-    if (!choice || !line) return false;
+    if (!choice || !line) return -1;
     const char* text = line;
     if (*text == '"') ++text;  // one quote only: a line that starts with a blank matches nothing
     std::size_t length = std::strlen(text);
 
     int key = 0;
     while (key < SavedChoiceKeyCount && !StartsWithKey(text, length, savedChoiceKeyNames[key])) ++key;
-    if (key == SavedChoiceKeyCount) return false;
+    if (key == SavedChoiceKeyCount) return -1;
 
     const char* value = text + std::strlen(savedChoiceKeyNames[key]);
     while (*value == '"' || *value == ' ') ++value;
@@ -76,7 +81,14 @@ bool ReadSavedChoiceLine(SavedChoice* choice, const char* line)
         choice->seen[key] = true;
         ++choice->seenCount;
     }
-    return true;
+    return key;
+}
+
+}  // namespace
+
+bool ReadSavedChoiceLine(SavedChoice* choice, const char* line)
+{
+    return ReadKeyLine(choice, line) >= 0;
 }
 
 namespace {
@@ -86,7 +98,10 @@ namespace {
 // pieces. Each line goes to ReadSavedChoiceLine until all six keys were seen.
 class SavedChoiceText {
 public:
-    explicit SavedChoiceText(SavedChoice* choice_) : choice(choice_), length(0), pendingReturn(false), over(false) {}
+    explicit SavedChoiceText(SavedChoice* choice_)
+        : choice(choice_), length(0), lineNumber(0), pendingReturn(false), over(false)
+    {
+    }
 
     // False once reading is over.
     bool Feed(const char* bytes, std::size_t count)
@@ -97,6 +112,7 @@ public:
                 pendingReturn = false;
                 if (c == '\n') {
                     Append('\n');
+                    ++lineNumber;
                     continue;
                 }
                 Append('\r');
@@ -104,11 +120,12 @@ public:
             }
             if (c == endOfText) {
                 Finish();
-                over = true;
+                End();
             } else if (c == '\r') {
                 pendingReturn = true;
             } else {
                 Append(c);
+                if (c == '\n') ++lineNumber;
             }
         }
         return !over;
@@ -135,13 +152,21 @@ private:
     {
         line[length] = '\0';
         length = 0;
-        ReadSavedChoiceLine(choice, line);
-        if (choice->seenCount == SavedChoiceKeyCount) over = true;
+        int key = ReadKeyLine(choice, line);
+        if (key >= 0) choice->valueLine[key] = lineNumber;
+        if (choice->seenCount == SavedChoiceKeyCount) End();
+    }
+
+    void End()
+    {
+        if (!over) choice->endLine = lineNumber;
+        over = true;
     }
 
     SavedChoice* choice;
     char line[savedChoiceLineCapacity];
     std::size_t length;
+    long lineNumber;
     bool pendingReturn;
     bool over;
 };
@@ -226,19 +251,21 @@ bool CurrentDisplayChoice(const DisplayCatalogue& catalogue, DisplayChoice* choi
 
 namespace {
 
+// The keys written back, in the order in which missing ones are appended.
 const int writtenKeyCount = 5;
-const char* const writtenKeys[writtenKeyCount] = {"RenderDll", "CardDesc", "ScreenWidth", "ScreenHeight", "BitDepth"};
+const SavedChoiceKey writtenKeys[writtenKeyCount] = {KeyRenderDll, KeyCardDesc, KeyScreenWidth, KeyScreenHeight,
+                                                     KeyBitDepth};
 
-// Which written key the line [begin, end) of text holds, or -1.
+// Which written key (an index into writtenKeys) the line [begin, end) of text holds, or -1.
 int WrittenKeyOfLine(const std::string& text, std::size_t begin, std::size_t end)
 {
     std::size_t at = begin;
     while (at < end && (text[at] == ' ' || text[at] == '\t')) ++at;
     if (at < end && text[at] == '"') ++at;
     for (int key = 0; key < writtenKeyCount; ++key) {
-        std::size_t keyLength = std::strlen(writtenKeys[key]);
-        if (!StartsWithKey(text.data() + at, end - at, writtenKeys[key])) continue;
-        std::size_t after = at + keyLength;
+        const char* name = savedChoiceKeyNames[writtenKeys[key]];
+        if (!StartsWithKey(text.data() + at, end - at, name)) continue;
+        std::size_t after = at + std::strlen(name);
         if (after == end || text[after] == '"' || text[after] == ' ' || text[after] == '\t') return key;
     }
     return -1;
@@ -249,32 +276,68 @@ bool WritableValue(const std::string& value)
     return value.find_first_of(std::string("\r\n\0", 3)) == std::string::npos;
 }
 
-// Whether the script gives back exactly this choice when it is read as the reader reads it.
-bool ReadsBackAs(const std::string& script, const DisplayChoice& choice)
+std::string WrittenLine(int key, const std::string& value)
 {
+    return "\"" + std::string(savedChoiceKeyNames[writtenKeys[key]]) + "\" \"" + value + "\"";
+}
+
+// Whether the reader took this value for the written key; numbers count by their value.
+bool ReadsBack(const SavedChoice& read, int key, const std::string& value)
+{
+    SavedChoiceKey savedKey = writtenKeys[key];
+    if (!read.seen[savedKey]) return false;
+    if (savedKey == KeyRenderDll || savedKey == KeyCardDesc) return value == read.values[savedKey];
+    return DecimalValue(read.values[savedKey]) == DecimalValue(value.c_str());
+}
+
+SavedChoice ReadLines(const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const std::string& line : lines) text += line;
     SavedChoice read;
-    ReadSavedChoiceText(script, &read);
-    return read.seen[KeyRenderDll] && choice.renderDll == read.values[KeyRenderDll] && read.seen[KeyCardDesc] &&
-           choice.cardDesc == read.values[KeyCardDesc] && DecimalValue(read.values[KeyScreenWidth]) == choice.width &&
-           DecimalValue(read.values[KeyScreenHeight]) == choice.height &&
-           DecimalValue(read.values[KeyBitDepth]) == choice.bitDepth;
+    ReadSavedChoiceText(text, &read);
+    return read;
+}
+
+// The first word of a line, as the player finds it in the file: behind blanks and one double quote, up to
+// a blank, quote or line end, at most 40 characters.
+std::string FirstWord(const std::string& line)
+{
+    std::size_t begin = line.find_first_not_of(" \t");
+    if (begin == std::string::npos) return std::string();
+    if (line[begin] == '"') ++begin;
+    std::size_t end = line.find_first_of(" \t\"\r\n", begin);
+    if (end == std::string::npos) end = line.size();
+    return line.substr(begin, end - begin < 40 ? end - begin : 40);
+}
+
+void Refuse(ComposeProblem* problem, int key, bool valueUnwritable, const std::string& line)
+{
+    if (!problem) return;
+    problem->key = writtenKeys[key];
+    problem->valueUnwritable = valueUnwritable;
+    problem->line = line;
 }
 
 }  // namespace
 
-bool ComposeSavedChoice(const std::string& original, const DisplayChoice& choice, std::string* composed)
+bool ComposeSavedChoice(const std::string& original, const DisplayChoice& choice, std::string* composed,
+                        ComposeProblem* problem)
 {
     if (!composed) return false;
     const std::string values[writtenKeyCount] = {choice.renderDll, choice.cardDesc, std::to_string(choice.width),
                                                  std::to_string(choice.height), std::to_string(choice.bitDepth)};
-    for (const std::string& value : values) {
-        if (!WritableValue(value)) return false;
+    // A value that does not read back from a line of its own never will, whatever the script holds.
+    for (int key = 0; key < writtenKeyCount; ++key) {
+        if (!WritableValue(values[key]) ||
+            !ReadsBack(ReadLines({WrittenLine(key, values[key]) + "\n"}), key, values[key])) {
+            Refuse(problem, key, true, std::string());
+            return false;
+        }
     }
-    bool written[writtenKeyCount] = {};
-    std::string result;
-    result.reserve(original.size() + 160);
-    std::string lineEnd;  // the first line end of the script: appended lines use it too
 
+    std::vector<std::string> lines;  // each with its own line end; the last may have none
+    std::string lineEnd;             // the first line end of the script: added lines use it too
     std::size_t begin = 0;
     while (begin < original.size()) {
         std::size_t feed = original.find('\n', begin);
@@ -286,24 +349,74 @@ bool ComposeSavedChoice(const std::string& original, const DisplayChoice& choice
         }
         int key = WrittenKeyOfLine(original, begin, bodyEnd);
         if (key < 0) {
-            result.append(original, begin, next - begin);
+            lines.push_back(original.substr(begin, next - begin));
         } else {
-            result += "\"" + std::string(writtenKeys[key]) + "\" \"" + values[key] + "\"";
-            result.append(original, bodyEnd, next - bodyEnd);
-            written[key] = true;
+            lines.push_back(WrittenLine(key, values[key]) + original.substr(bodyEnd, next - bodyEnd));
         }
         begin = next;
     }
-
     if (lineEnd.empty()) lineEnd = "\r\n";
-    bool missing = false;
-    for (bool done : written) missing = missing || !done;
-    if (missing && !result.empty() && result.back() != '\n') result += lineEnd;
+
+    // Each key whose value the reader does not take from a written line gets one more, placed where the
+    // reader takes it last: behind the last line that gave it, or before that line when reading ends in
+    // it; for a key not read at all, at the end or before the line in which reading ends (an end mark).
     for (int key = 0; key < writtenKeyCount; ++key) {
-        if (!written[key]) result += "\"" + std::string(writtenKeys[key]) + "\" \"" + values[key] + "\"" + lineEnd;
+        SavedChoice read = ReadLines(lines);
+        if (ReadsBack(read, key, values[key])) continue;
+        long from = read.valueLine[writtenKeys[key]];
+        long at = from >= 0 ? (from == read.endLine ? from : from + 1) : read.endLine;
+        if (at < 0 || at > static_cast<long>(lines.size())) at = static_cast<long>(lines.size());
+        if (at == static_cast<long>(lines.size()) && !lines.empty() && lines.back().back() != '\n')
+            lines.back() += lineEnd;
+        lines.insert(lines.begin() + at, WrittenLine(key, values[key]) + lineEnd);
     }
-    // One rule for what is written: it must read back as the choice, or nothing is written at all.
-    if (!ReadsBackAs(result, choice)) return false;
-    *composed = result;
+
+    SavedChoice read = ReadLines(lines);
+    for (int key = 0; key < writtenKeyCount; ++key) {
+        if (ReadsBack(read, key, values[key])) continue;
+        long from = read.valueLine[writtenKeys[key]];
+        Refuse(problem, key, false, from >= 0 ? FirstWord(lines[static_cast<std::size_t>(from)]) : std::string());
+        return false;
+    }
+    composed->clear();
+    for (const std::string& line : lines) *composed += line;
     return true;
+}
+
+namespace {
+
+// Win32's error numbers of the file operations, as the system defines them.
+const unsigned long errorAccessDenied = 5;
+const unsigned long errorWriteProtect = 19;
+const unsigned long errorSharingViolation = 32;
+const unsigned long errorLockViolation = 33;
+const unsigned long errorHandleDiskFull = 39;
+const unsigned long errorNetworkAccessDenied = 65;
+const unsigned long errorDiskFull = 112;
+const unsigned long errorDiskQuotaExceeded = 1295;
+const unsigned long errorFileReadOnly = 6009;
+
+}  // namespace
+
+SaveFailure SaveFailureOfSystemError(unsigned long error)
+{
+    switch (error) {
+        case 0:
+            return SaveDone;
+        case errorAccessDenied:
+        case errorWriteProtect:
+        case errorNetworkAccessDenied:
+            return SaveFolderDenied;
+        case errorHandleDiskFull:
+        case errorDiskFull:
+        case errorDiskQuotaExceeded:
+            return SaveDiskFull;
+        case errorSharingViolation:
+        case errorLockViolation:
+            return SaveFileInUse;
+        case errorFileReadOnly:
+            return SaveFileReadOnly;
+        default:
+            return SaveSystemError;
+    }
 }

@@ -32,6 +32,11 @@ struct SavedChoice {
     char values[SavedChoiceKeyCount][savedChoiceLongCapacity];
     bool seen[SavedChoiceKeyCount];
     int seenCount;
+    // Where a script's reading found them, in lines counted from 0 up to each line feed: the line that
+    // gave each value (-1 while unseen), and the line in which reading ended early, at the sixth key or an
+    // end-of-text mark (-1 when the text was read to its end).
+    long valueLine[SavedChoiceKeyCount];
+    long endLine;
 
     static int Capacity(SavedChoiceKey key);
 };
@@ -64,14 +69,52 @@ struct DisplayChoice {
 // The catalogue's current choice; false when no renderer, device or mode is chosen.
 bool CurrentDisplayChoice(const DisplayCatalogue& catalogue, DisplayChoice* choice);
 
+// Why a choice cannot be put into a script: the key concerned, and whether its value cannot be written at
+// all (valueUnwritable) or a line of the script would be read in place of the written one (the start of
+// that line in `line`).
+struct ComposeProblem {
+    SavedChoiceKey key;
+    bool valueUnwritable;
+    std::string line;
+};
+
 // The script `original` with the lines of "RenderDll", "CardDesc", "ScreenWidth", "ScreenHeight" and
-// "BitDepth" replaced by `"Key" "Value"` lines (each keeping its own line end), missing keys appended,
-// and every other byte kept. A line counts as a key's line when, after optional blanks and one optional
-// double quote, it holds exactly that key (any letter case) followed by a quote, blank, line end or
-// nothing. False, and no text, when a value cannot be written as one line (it holds a line break or NUL),
-// or when the script would not read back as this choice: a value that begins with a blank or a double
-// quote, ends with a double quote, is longer than the reader keeps or holds Ctrl-Z, or another line of
-// the script that the reader would take in its place.
-bool ComposeSavedChoice(const std::string& original, const DisplayChoice& choice, std::string* composed);
+// "BitDepth" replaced by `"Key" "Value"` lines (each keeping its own line end), and every other byte kept.
+// A line counts as a key's line when, after optional blanks and one optional double quote, it holds
+// exactly that key (any letter case) followed by a quote, blank, line end or nothing. Where the reader
+// would still take a key's value from another line (one that merely begins with the key's letters, such
+// as "CardDescription", which the engine reads as a command of its own and which is therefore kept), the
+// written line goes right behind the last such line; where the reader stops in that line, right before
+// it. A missing key's line is appended, or put before the line holding an end-of-text mark. False, and
+// no text, when a value cannot be written so that it reads back (it begins with a blank or a double
+// quote, ends with a double quote, holds a line break, NUL or Ctrl-Z, or is longer than the reader
+// keeps), or when the script still would not read back as this choice; `problem` then says why.
+bool ComposeSavedChoice(const std::string& original, const DisplayChoice& choice, std::string* composed,
+                        ComposeProblem* problem = nullptr);
+
+// Why the choice was not saved, in the terms the player is told.
+enum SaveFailure {
+    SaveDone,           // written, or the script already held the choice
+    SaveNothingChosen,  // no renderer, device or mode: nothing to write, nothing to tell
+    SaveFolderDenied,   // the folder or the file may not be written
+    SaveDiskFull,
+    SaveFileInUse,        // another program holds the file without sharing it
+    SaveFileReadOnly,     // the file is marked read-only
+    SaveLineInTheWay,     // a line of the script would be read in place of the written one
+    SaveValueUnwritable,  // a value cannot be written so that it reads back
+    SaveSystemError       // any other error of the system, told by its number
+};
+
+// The failure that a system error number of a file operation stands for.
+SaveFailure SaveFailureOfSystemError(unsigned long error);
+
+// What became of a write of the choice.
+struct SavedChoiceWrite {
+    SavedChoiceWrite() : failure(SaveDone), systemError(0) {}
+    SaveFailure failure;
+    unsigned long systemError;  // the system's error number of the failed step, or 0
+    std::string key;            // the key concerned by SaveLineInTheWay and SaveValueUnwritable
+    std::string line;           // the first word of the line in the way
+};
 
 #endif

@@ -50,14 +50,15 @@ BOOL PreviewCatalogue::Load(const char* fileName, const char* folderText)
     DWORD reported = GetPrivateProfileSectionNamesA(names, sectionNamesReadSize, path);
     if (reported <= 1) return FALSE;  // no file, or a file without sections
 
-    // The platform answers size - 2 both for a list that was cut (its last name cut short) and for one that
-    // fits exactly. Asked again with the whole area, a list that fit comes back as long as before; a cut
-    // one comes back longer, and then only the names that end within the first answer count: the cut name
-    // is no section of the file and would become a blank entry that opens the folder.
+    // The platform answers size - 2 both for a list that was cut and for one that fills the area to its
+    // last bytes, and the bytes of its first answer cannot tell a complete last name from a cut one. So
+    // the whole area is read again, and a name counts when its own NUL lies within the first size - 1
+    // bytes, leaving the last byte for the NUL that closes the list. A name that runs past them is cut by
+    // the limit: it is no section of the file and would become a blank entry that opens the folder.
     DWORD length = reported + 1;
-    if (reported == sectionNamesReadSize - 2 &&
-        GetPrivateProfileSectionNamesA(names, sectionNamesCapacity, path) != reported) {
-        length = reported;
+    if (reported == sectionNamesReadSize - 2) {
+        if (GetPrivateProfileSectionNamesA(names, sectionNamesCapacity, path) <= 1) return FALSE;
+        length = sectionNamesReadSize - 1;
     }
     SectionNameWalk walk(names, length);
     for (const char* section = walk.Next(); section; section = walk.Next()) {

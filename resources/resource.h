@@ -67,6 +67,14 @@
 #define IDS_LABEL_COMMANDLINE       83
 #define IDS_LANGUAGE                84
 #define IDS_ARCHIVES_LEFT_OUT       90      // add-on archives too many to store whole
+#define IDS_DISPLAY_NOT_SAVED       91      // the display choice not written into autoexec.cfg: %s the reason
+#define IDS_SAVE_FOLDER_DENIED      92      // the reasons, 92 to 98
+#define IDS_SAVE_DISK_FULL          93
+#define IDS_SAVE_FILE_IN_USE        94
+#define IDS_SAVE_FILE_READ_ONLY     95
+#define IDS_SAVE_LINE_IN_THE_WAY    96      // %s the line's first word, %s the key
+#define IDS_SAVE_VALUE_UNWRITABLE   97      // %s the key
+#define IDS_SAVE_SYSTEM_ERROR       98      // %s the system's text of the error
 
 // ---------------------------------------------------------------- other resources
 #define IDB_MAIN_PICTURE            138     // the 320 by 240, 256-colour picture of the main window

@@ -14,6 +14,7 @@
 #include "resource.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace {
 
@@ -321,34 +322,163 @@ TEST_CASE(OkMakesAMissingScriptAndCancelWritesNothing)
              "\"ScreenHeight\" \"480\"\r\n\"BitDepth\" \"16\"\r\n");
 }
 
+namespace {
+
+// The message of a choice that was not saved: the reason from the string table, formatted with its
+// arguments, in the common frame.
+std::string NotSavedText(UINT reason, const std::string& first = "", const std::string& second = "")
+{
+    char text[1024];
+    std::snprintf(text, sizeof text, TableString(reason).c_str(), first.c_str(), second.c_str());
+    char whole[2048];
+    std::snprintf(whole, sizeof whole, TableString(IDS_DISPLAY_NOT_SAVED).c_str(), text);
+    return whole;
+}
+
+// A script with a line that the reader would take in place of the written "CardDesc" line and that no
+// other place of the written line can outdo: its first 511 characters are read as "CardDesc", and its
+// rest, "Renderer", is the sixth key, after which reading stops.
+const std::string lineInTheWay =
+    "\"RenderDll\" \"SOFT.REN\"\r\n\"CardDesc\" \"software\"\r\nScreenWidth 800\r\n"
+    "ScreenHeight 600\r\nBitDepth 16\r\nCardDescription " +
+    std::string(495, '-') + "Renderer r\r\n";
+
+}  // namespace
+
+TEST_CASE(OkThatCannotSaveTellsWhyOverTheDialogAndKeepsTheOldScript)
+{
+    const DWORD notHeld = ~DWORD(0);
+    struct Case {
+        std::string script;
+        DWORD held;  // the test holds the script open with this sharing, or not at all
+        bool readOnly;
+        const char* renderer;
+        const char* device;
+        std::string message;  // "" when the choice is saved in silence
+    } cases[] = {
+        {sampleScript, FILE_SHARE_READ, false, d3dRow, primaryRow, NotSavedText(IDS_SAVE_FILE_IN_USE)},
+        {sampleScript, 0, false, d3dRow, primaryRow, NotSavedText(IDS_SAVE_FILE_IN_USE)},
+        {sampleScript, notHeld, true, d3dRow, primaryRow, NotSavedText(IDS_SAVE_FILE_READ_ONLY)},
+        {lineInTheWay, notHeld, false, d3dRow, primaryRow,
+         NotSavedText(IDS_SAVE_LINE_IN_THE_WAY, "CardDescription", "CardDesc")},
+        {sampleScript, notHeld, false, "TEXTS.REN", "Label ( Blank Start)",
+         NotSavedText(IDS_SAVE_VALUE_UNWRITABLE, "CardDesc")},
+        {sampleScript, notHeld, false, d3dRow, primaryRow, ""},
+    };
+    PluginFolder folder("dialog-not-saved", {"D3D.REN", "SOFT.REN", "TEXTS.REN"});
+    HWND mainWindow = CreateWindowA("STATIC", "main", WS_POPUP, 0, 0, 100, 100, NULL, NULL, NULL, NULL);
+    for (const Case& c : cases) {
+        folder.Write("autoexec.cfg", c.script);
+        if (c.readOnly) SetFileAttributesA(folder.Path("autoexec.cfg").c_str(), FILE_ATTRIBUTE_READONLY);
+        HANDLE held = c.held == notHeld ? INVALID_HANDLE_VALUE
+                                        : CreateFileA(folder.Path("autoexec.cfg").c_str(), GENERIC_READ, c.held, NULL,
+                                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
+        static HWND dialogShown;
+        static std::string chosen;
+        displayWarned = 1;
+        DialogDriver driver;
+        driver.Then([&c](HWND dialog) {
+            dialogShown = dialog;
+            ChooseRows(dialog, c.renderer, c.device, "640 x 480 x 16");
+            chosen = Selections(dialog);
+            EndWith(dialog, IDOK);
+        });
+        if (!c.message.empty()) {
+            driver.Then([&c](HWND box) {
+                CHECK(IsMessageBox(box) && GetWindow(box, GW_OWNER) == dialogShown && IsWindow(dialogShown));
+                CHECK_EQ(WindowText(box), "Tumbleridge");
+                CHECK_EQ(MessageBoxText(box), c.message);
+                EndWith(box, IDOK);
+            });
+        }
+        CHECK_EQ(OpenDisplayDialog(mainWindow), 1);
+        CHECK_EQ(driver.Leftovers(), "");
+        if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
+        SetFileAttributesA(folder.Path("autoexec.cfg").c_str(), FILE_ATTRIBUTE_NORMAL);
+        CHECK(IsWindowEnabled(mainWindow));
+        CHECK_EQ(Chosen(), chosen);                  // kept for this run either way
+        CHECK_EQ(folder.Files().size(), size_t(4));  // no temporary file left beside it
+        if (c.message.empty()) CHECK(folder.Read("autoexec.cfg").find("\"CardDesc\" \"display\"") != std::string::npos);
+        if (!c.message.empty()) CHECK_EQ(folder.Read("autoexec.cfg"), c.script);
+        if (testkit::CurrentCaseFailed()) {
+            std::printf("    message %s\n", c.message.c_str());
+            break;
+        }
+    }
+    DestroyWindow(mainWindow);
+}
+
 TEST_CASE(FailedWriteLeavesTheOldScriptWhole)
 {
+    // A read-only script, one held open and one in the way through the dialog: above.
     PluginFolder folder("dialog-write-fails", {"D3D.REN", "SOFT.REN"});
     folder.Write("autoexec.cfg", sampleScript);
-    REQUIRE(SetFileAttributesA(folder.Path("autoexec.cfg").c_str(), FILE_ATTRIBUTE_READONLY));
-    CHECK_EQ(OpenWarned([](HWND dialog) {
-                 SelectRowText(dialog, IDC_DISPLAY_RENDERERS, d3dRow);
-                 EndWith(dialog, IDOK);
-             }),
-             1);
-    CHECK_EQ(folder.Read("autoexec.cfg"), sampleScript);
-    CHECK_EQ(folder.Files().size(), size_t(3));  // no temporary file left behind
-    SetFileAttributesA(folder.Path("autoexec.cfg").c_str(), FILE_ATTRIBUTE_NORMAL);
+    OpenWarned([](HWND dialog) { EndWith(dialog, IDOK); });
+    REQUIRE(theDisplayCatalogue != NULL);
+    folder.Write("autoexec.cfg", sampleScript);
 
     // A script that cannot be read is not replaced; a folder that cannot hold the temporary file fails.
+    SavedChoiceWrite outcome;
     CreateDirectoryA(folder.Path("locked.cfg").c_str(), NULL);
-    CHECK(!WriteSavedChoice("locked.cfg", *theDisplayCatalogue));
-    CHECK(!ReplaceFileContents(folder.Path("no such folder\\autoexec.cfg").c_str(), "x"));
+    CHECK(!WriteSavedChoice("locked.cfg", *theDisplayCatalogue, &outcome));
+    CHECK(outcome.failure != SaveDone && outcome.failure != SaveNothingChosen);
+    DWORD error = 0;
+    CHECK(!ReplaceFileContents(folder.Path("no such folder\\autoexec.cfg").c_str(), "x", &error));
+    CHECK_EQ(SaveFailureOfSystemError(error), SaveSystemError);
     // The script held open by another program (without sharing deletion) cannot be replaced.
     HANDLE held = CreateFileA(folder.Path("autoexec.cfg").c_str(), GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, NULL);
     REQUIRE(held != INVALID_HANDLE_VALUE);
-    CHECK(!ReplaceFileContents(folder.Path("autoexec.cfg").c_str(), "replaced"));
+    CHECK(!ReplaceFileContents(folder.Path("autoexec.cfg").c_str(), "replaced", &error));
+    CHECK_EQ(SaveFailureOfSystemError(error), SaveFileInUse);
     CloseHandle(held);
     CHECK_EQ(folder.Read("autoexec.cfg"), sampleScript);
     CHECK_EQ(folder.Files().size(), size_t(3));
-    CHECK(ReplaceFileContents(folder.Path("autoexec.cfg").c_str(), "replaced"));
+    CHECK(ReplaceFileContents(folder.Path("autoexec.cfg").c_str(), "replaced", &error));
+    CHECK_EQ(error, DWORD(0));
     CHECK_EQ(folder.Read("autoexec.cfg"), "replaced");
+}
+
+TEST_CASE(EachFailureIsToldInWordsOfItsCause)
+{
+    // The system's errors of the writing steps as the player is told them; a full disk and a folder that
+    // may not be written cannot be made here, so their errors go to the message directly.
+    struct Case {
+        DWORD error;
+        SaveFailure failure;
+        UINT reason;
+    } cases[] = {
+        {ERROR_ACCESS_DENIED, SaveFolderDenied, IDS_SAVE_FOLDER_DENIED},
+        {ERROR_WRITE_PROTECT, SaveFolderDenied, IDS_SAVE_FOLDER_DENIED},
+        {ERROR_NETWORK_ACCESS_DENIED, SaveFolderDenied, IDS_SAVE_FOLDER_DENIED},
+        {ERROR_DISK_FULL, SaveDiskFull, IDS_SAVE_DISK_FULL},
+        {ERROR_HANDLE_DISK_FULL, SaveDiskFull, IDS_SAVE_DISK_FULL},
+        {1295, SaveDiskFull, IDS_SAVE_DISK_FULL},  // the disk quota is used up (no name in MinGW)
+        {ERROR_SHARING_VIOLATION, SaveFileInUse, IDS_SAVE_FILE_IN_USE},
+        {ERROR_LOCK_VIOLATION, SaveFileInUse, IDS_SAVE_FILE_IN_USE},
+        {ERROR_FILE_READ_ONLY, SaveFileReadOnly, IDS_SAVE_FILE_READ_ONLY},
+        {ERROR_PATH_NOT_FOUND, SaveSystemError, IDS_SAVE_SYSTEM_ERROR},
+    };
+    for (const Case& c : cases) {
+        SavedChoiceWrite outcome;
+        outcome.failure = SaveFailureOfSystemError(c.error);
+        outcome.systemError = c.error;
+        CHECK_EQ(outcome.failure, c.failure);
+        DialogDriver driver;
+        static std::string shown;
+        driver.Then([](HWND box) {
+            shown = MessageBoxText(box);
+            EndWith(box, IDOK);
+        });
+        ShowSaveFailure(NULL, outcome);
+        CHECK_EQ(driver.Leftovers(), "");
+        // An error without words of its own is told in the system's words, behind "Windows reported: ".
+        std::string expected = NotSavedText(c.reason, "%");
+        CHECK_EQ(shown.substr(0, expected.find('%')), expected.substr(0, expected.find('%')));
+        if (c.reason == IDS_SAVE_SYSTEM_ERROR) CHECK(shown.size() > expected.size() + 8);
+        if (testkit::CurrentCaseFailed()) std::printf("    error %lu\n", static_cast<unsigned long>(c.error));
+    }
+    CHECK_EQ(SaveFailureOfSystemError(0), SaveDone);
 }
 
 TEST_CASE(OnlyAChoiceThatReadsBackIsWritten)

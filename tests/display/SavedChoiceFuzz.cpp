@@ -64,33 +64,47 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     DecimalValue(choice.values[KeyScreenWidth]);
 
-    // The composer: the lines that are not display lines come through unchanged and in order.
+    // The composer: the lines that are not display lines come through unchanged and in order (the last
+    // may gain a line end), every display line of the result is a written one, and it reads back.
     DisplayChoice chosen = {"D3D.REN", "display", 1024, 768, 32};
     std::string composed;
     if (!ComposeSavedChoice(text, chosen, &composed)) return 0;  // it would not read back: nothing is written
-    // Line by line: a display line becomes a written line with the same line end, every other line stays
-    // byte for byte (the last one may gain a line end), and only written lines follow.
-    std::vector<std::string> original = Lines(text);
-    std::vector<std::string> result = Lines(composed);
-    if (result.size() < original.size()) std::abort();
-    for (std::size_t i = 0; i < original.size(); ++i) {
-        const std::string& line = original[i];
-        const std::string& now = result[i];
-        bool lastWithoutEnd = i + 1 == original.size() && line.back() != '\n';
-        if (IsDisplayLine(line)) {
-            if (now[0] != '"' || !IsDisplayLine(now)) std::abort();
-            std::size_t end =
-                line.size() - (line.back() == '\n' ? (line.size() > 1 && line[line.size() - 2] == '\r' ? 2 : 1) : 0);
-            if (now.compare(now.size() - (line.size() - end), std::string::npos, line, end, std::string::npos) != 0) {
-                std::abort();
-            }
-        } else if (now != line && !(lastWithoutEnd && now.compare(0, line.size(), line) == 0 &&
-                                    (now.substr(line.size()) == "\n" || now.substr(line.size()) == "\r\n"))) {
+    std::vector<std::string> kept;
+    std::vector<std::string> now;
+    std::size_t displayLines = 0;
+    for (const std::string& line : Lines(text)) {
+        if (IsDisplayLine(line))
+            ++displayLines;
+        else
+            kept.push_back(line);
+    }
+    const std::string written[] = {"\"RenderDll\" \"D3D.REN\"", "\"CardDesc\" \"display\"", "\"ScreenWidth\" \"1024\"",
+                                   "\"ScreenHeight\" \"768\"", "\"BitDepth\" \"32\""};
+    for (const std::string& line : Lines(composed)) {
+        std::string body = line.substr(0, line.find_last_not_of("\r\n") + 1);
+        bool isWritten = false;
+        for (const std::string& w : written) isWritten = isWritten || (body == w && line.size() - body.size() <= 2);
+        if (!isWritten)
+            now.push_back(line);
+        else if (displayLines > 0)
+            --displayLines;
+    }
+    if (displayLines != 0 || kept.size() != now.size()) std::abort();
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+        bool lastWithoutEnd = i + 1 == kept.size() && kept[i].back() != '\n' && text.back() != '\n';
+        if (now[i] != kept[i] &&
+            !(lastWithoutEnd && now[i].compare(0, kept[i].size(), kept[i]) == 0 &&
+              (now[i].substr(kept[i].size()) == "\n" || now[i].substr(kept[i].size()) == "\r\n"))) {
             std::abort();
         }
     }
-    for (std::size_t i = original.size(); i < result.size(); ++i) {
-        if (result[i][0] != '"' || !IsDisplayLine(result[i])) std::abort();
+    SavedChoice read;
+    ReadSavedChoiceText(composed, &read);
+    if (chosen.renderDll != read.values[KeyRenderDll] || chosen.cardDesc != read.values[KeyCardDesc] ||
+        DecimalValue(read.values[KeyScreenWidth]) != chosen.width ||
+        DecimalValue(read.values[KeyScreenHeight]) != chosen.height ||
+        DecimalValue(read.values[KeyBitDepth]) != chosen.bitDepth) {
+        std::abort();
     }
     return 0;
 }

@@ -316,34 +316,74 @@ TEST_CASE(ComposingAppendsMissingKeysWithTheScriptsLineEnd)
 
 TEST_CASE(ComposingRefusesWhatWouldNotReadBack)
 {
-    // A choice is written only when the script reads back as it; otherwise nothing is composed. The device
-    // texts of a plug-in are tried through the stand-in plug-ins in the display dialog's tests.
+    // A choice is written only when the script reads back as it; otherwise nothing is composed, and the
+    // problem names the key ("value KEY" for a value that cannot be written, "line KEY WORD" for a line of
+    // the script in the way). The device texts of a plug-in are tried through the stand-in plug-ins in
+    // the display dialog's tests.
     const std::string script = "\"RenderDll\" \"SOFT.REN\"\r\n// end\r\n";
+    // Its first 511 characters are read as "CardDesc", its rest, the sixth key, ends the reading.
+    const std::string stopsInPiece = "RenderDll a\nCardDesc b\nScreenWidth 1\nScreenHeight 2\nBitDepth 3\nCardDescr" +
+                                     std::string(502, '-') + "Renderer r\n";
     struct Case {
         const char* renderDll;
         std::string cardDesc;
         std::string original;
-        bool written;
+        std::string problem;  // "" when written
     } cases[] = {
-        {"D3D.REN", "card", script, true},
-        {"D3D.REN", "two\nlines", script, false},
-        {"D3D\r.REN", "card", script, false},
-        {" D3D.REN", "card", script, false},
-        {"D3D.REN", "quote \" inside", script, true},
-        {"D3D.REN", std::string(128, 'c'), script, false},
-        // Other lines that the reader would take in place of the written ones.
-        {"D3D.REN", "card", script + "\"CardDesc\" \"old\"\r\nCardDescription \"other\"\r\n", false},
-        {"D3D.REN", "card", script + "CardDescription \"other\"\r\n\"CardDesc\" \"old\"\r\n", true},
-        {"D3D.REN", "card", script + "\x1A", false},  // the appended keys would stand behind the end mark
-        {"D3D.REN", "card", "RenderDll a\nCardDesc b\nScreenWidth 1\nScreenHeight 2\nBitDepth 3\n\x1A", true},
+        {"D3D.REN", "card", script, ""},
+        {"D3D.REN", "two\nlines", script, "value CardDesc"},
+        {"D3D\r.REN", "card", script, "value RenderDll"},
+        {" D3D.REN", "card", script, "value RenderDll"},
+        {"D3D.REN", "quote \" inside", script, ""},
+        {"D3D.REN", std::string(128, 'c'), script, "value CardDesc"},
+        {"D3D.REN", "end mark \x1A", script, "value CardDesc"},
+        // Other lines that the reader would take in place of the written ones get the written line behind
+        // them (ComposingPutsTheLineWhereTheReaderTakesIt) unless the reader stops inside them.
+        {"D3D.REN", "card", script + "\"CardDesc\" \"old\"\r\nCardDescription \"other\"\r\n", ""},
+        {"D3D.REN", "card", script + "CardDescription \"other\"\r\n\"CardDesc\" \"old\"\r\n", ""},
+        {"D3D.REN", "card", stopsInPiece, "line CardDesc CardDescr" + std::string(31, '-')},  // 40 characters
+        {"D3D.REN", "card", script + "\x1A", ""},  // the missing keys go before the end mark
+        {"D3D.REN", "card", "RenderDll a\nCardDesc b\nScreenWidth 1\nScreenHeight 2\nBitDepth 3\n\x1A", ""},
     };
     for (const Case& c : cases) {
         std::string composed = "unchanged";
-        bool written = ComposeSavedChoice(c.original, Choice(c.renderDll, c.cardDesc.c_str(), 800, 600, 16), &composed);
-        if (written != c.written) std::printf("    %s / %s\n", c.renderDll, c.cardDesc.c_str());
-        CHECK_EQ(written, c.written);
+        ComposeProblem problem;
+        bool written =
+            ComposeSavedChoice(c.original, Choice(c.renderDll, c.cardDesc.c_str(), 800, 600, 16), &composed, &problem);
+        std::string told;
+        if (!written) {
+            told = std::string(problem.valueUnwritable ? "value " : "line ") + savedChoiceKeyNames[problem.key] +
+                   (problem.valueUnwritable ? "" : " " + problem.line);
+        }
+        if (told != c.problem) std::printf("    %s / %s\n", c.renderDll, c.cardDesc.c_str());
+        CHECK_EQ(told, c.problem);
         if (!written) CHECK_EQ(composed, "unchanged");
     }
+}
+
+TEST_CASE(ComposingPutsTheLineWhereTheReaderTakesIt)
+{
+    // Lines that merely begin with a key's letters are other commands to the engine and stay as they are;
+    // the written line goes where the reader takes its value last.
+    const std::string rest = "\"ScreenWidth\" \"800\"\n\"ScreenHeight\" \"600\"\n\"BitDepth\" \"16\"\n";
+    struct Case {
+        std::string original;
+        std::string composed;
+    } cases[] = {
+        // Behind the last line that the reader takes for the key.
+        {"\"RenderDll\" \"a.ren\"\nRenderDllBackup b\n// end\n",
+         "\"RenderDll\" \"D3D.REN\"\nRenderDllBackup b\n\"RenderDll\" \"D3D.REN\"\n// end\n\"CardDesc\" \"card\"\n" +
+             rest},
+        // Before it, when reading ends in it (the sixth key): the reader then stops at the written line.
+        {"Renderer r\nCardDesc c\nScreenWidth 1\nScreenHeight 2\nBitDepth 3\nRenderDllBackup b\n",
+         "Renderer r\n\"CardDesc\" \"card\"\n\"ScreenWidth\" \"800\"\n\"ScreenHeight\" \"600\"\n\"BitDepth\" \"16\"\n"
+         "\"RenderDll\" \"D3D.REN\"\nRenderDllBackup b\n"},
+        // Missing keys before the line that holds the end-of-text mark, which ends the reading.
+        {"// x\r\nrest\x1A junk\r\n",
+         "// x\r\n\"RenderDll\" \"D3D.REN\"\r\n\"CardDesc\" \"card\"\r\n\"ScreenWidth\" \"800\"\r\n"
+         "\"ScreenHeight\" \"600\"\r\n\"BitDepth\" \"16\"\r\nrest\x1A junk\r\n"},
+    };
+    for (const Case& c : cases) CHECK_EQ(Composed(c.original, Choice("D3D.REN", "card", 800, 600, 16)), c.composed);
 }
 
 TEST_CASE(ScriptsAreReadAsTextFilesAre)

@@ -129,16 +129,18 @@ std::string Sections(int count, int length, std::vector<int> more = {})
 
 TEST_CASE(SectionsBeyondTheReadLimitAreNotSeen)
 {
-    // The names and their NULs are read into 1020 bytes, of which 1018 hold names: those that end there
-    // count, a name cut by the limit is no section and gives no blank entry.
+    // The names and their NULs are read into 1020 bytes, the last of which closes the list: names that end
+    // within the first 1019 count, a name cut by the limit is no section and gives no blank entry.
     struct Case {
         std::string contents;
         unsigned entries;
     } cases[] = {
         {Sections(25, 50), 19},           // 19 names fit, the 20th is cut
-        {Sections(16, 59, {57}), 17},     // 16 x 60 + 58 bytes: exactly 1018, every name fits
+        {Sections(16, 59, {57}), 17},     // 16 x 60 + 58 bytes: 1018, every name fits
         {Sections(16, 59, {57, 9}), 17},  // the same, and one more name beyond the limit
-        {Sections(16, 59, {58}), 16},     // one byte more: the last name is cut
+        {Sections(16, 59, {58}), 17},     // 1019: the last name's NUL is the last byte it may take
+        {Sections(16, 59, {58, 9}), 17},  // the same, and one more name beyond the limit
+        {Sections(16, 59, {59}), 16},     // one byte more: the last name is cut
         {Sections(16, 59, {56}), 17},     // one byte less
     };
     for (const Case& c : cases) {
