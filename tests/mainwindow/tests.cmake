@@ -54,11 +54,11 @@ tr_wine_test(mainwindow_image_tests tests/mainwindow/ImageTests.cpp tests/mainwi
 if(WIN32 AND CMAKE_CROSSCOMPILING_EMULATOR)
     set_tests_properties(wine.mainwindow_image_tests PROPERTIES ENVIRONMENT ${tr_expected_scan})
     if(tr_pentium2)
-        # QEMU_CPU reaches every emulated program that Wine starts, the test program among them.
+        # The lane's emulator runs Wine's server and the program on that processor model (scripts/i686-wine.sh).
         add_test(NAME wine.mainwindow_image_tests.pentium2 COMMAND mainwindow_image_tests
                  WORKING_DIRECTORY ${TR_OUT}/tests)
         set_tests_properties(wine.mainwindow_image_tests.pentium2 PROPERTIES LABELS wine RUN_SERIAL TRUE TIMEOUT 300
-                             ENVIRONMENT "QEMU_CPU=pentium2;TR_EXPECTED_RUN_SCAN=word")
+                             ENVIRONMENT "TR_QEMU_CPU=pentium2;TR_EXPECTED_RUN_SCAN=word")
     endif()
 endif()
 tr_wine_test(mainwindow_dialog_tests tests/mainwindow/MainDialogTests.cpp)
