@@ -4,7 +4,7 @@
 
 #if TR_RUN_SCAN_SSE2
 #if !defined(__SSE2__) && !defined(_M_X64)
-#error "RunDecodeSse2.cpp is compiled with SSE2 enabled (-msse2 in 32-bit builds)"
+#error "RunDecodeSse2.cpp must be compiled for SSE2 (-msse2 in the 32-bit builds)"
 #endif
 #include <emmintrin.h>
 
