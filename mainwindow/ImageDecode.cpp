@@ -303,10 +303,10 @@ ImageStatus DecodePcxRows(const uint8_t* bytes, size_t size, const PictureHeader
     HeapArray<uint8_t> line;
     if (!direct && !line.Allocate(lineBytes)) return ImageNoSurface;
     size_t pos = pcxHeaderBytes;
+    RunScan scan = FastestRunScan();
     for (int32_t r = 0; r < layout.height; ++r) {
         uint8_t* row = target.bits + target.rowOffsets[r];
-        ImageStatus status =
-            DecodeRunLengthLine(FastestRunScan(), bytes, size, &pos, direct ? row : line.data(), lineBytes);
+        ImageStatus status = DecodeRunLengthLine(scan, bytes, size, &pos, direct ? row : line.data(), lineBytes);
         if (status != ImageOk) return status;
         if (direct) continue;
         if (header.planes == 1) {
@@ -332,15 +332,16 @@ ImageStatus DecodePackedRows(const uint8_t* bytes, size_t size, const PictureHea
     if (layout.bitDepth != 8) return ImageBadDepth;
     size_t pos = codedHeaderBytes;
     size_t width = size_t(layout.width);
+    RunScan scan = FastestRunScan();
     if (!(header.flags & packedRunCoding)) {
         for (int32_t r = 0; r < layout.height; ++r) {
             ImageStatus status =
-                DecodeRunLengthLine(FastestRunScan(), bytes, size, &pos, target.bits + target.rowOffsets[r], width);
+                DecodeRunLengthLine(scan, bytes, size, &pos, target.bits + target.rowOffsets[r], width);
             if (status != ImageOk) return status;
         }
         return ImageOk;
     }
-    return DecodePackedRunRows(FastestRunScan(), bytes, size, pos, header.fill, target);
+    return DecodePackedRunRows(scan, bytes, size, pos, header.fill, target);
 }
 
 ImageStatus CopyRawRows(const uint8_t* pixels, size_t size, const RowTarget& target)

@@ -7,12 +7,13 @@
 
 #include "mainwindow/ImageDecode.h"
 
-// How the loops look for run codes and copy bytes: a machine word at a time (every build), or 16 bytes at a
-// time where the compiler targets SSE2. Both give the same results, statuses and positions; a build without
-// SSE2 runs the word loops for either.
+// How the loops look for run codes and copy bytes: a machine word at a time (every processor), or 16 bytes at a
+// time with SSE2 (x86 builds). Both give the same results, statuses and positions; a build for another
+// processor runs the word loops for either.
 enum RunScan { RunScanWord, RunScanVector };
 
-// The quickest scan of this build.
+// The quickest scan this processor runs: the vector scan on x86_64, and on 32-bit x86 where the processor has
+// SSE2 (asked once per run); the word scan otherwise. Callers pass RunScanVector only when this gives it.
 RunScan FastestRunScan();
 
 // Decodes PCX-style run-length codes from bytes[*position] until exactly count bytes are written to out,

@@ -5,7 +5,8 @@
 #   i686-wine.sh prepare              makes (or checks) the chroot, the emulator and its binfmt_misc entry
 #   i686-wine.sh ctest BUILD [ARGS]   runs every test of BUILD/win32 there (ARGS go to ctest)
 #   i686-wine.sh shell BUILD CMD...   runs CMD with `wine`, `wineserver` and `wineboot` taken from the chroot
-#   i686-wine.sh run EXE [ARGS]       the win32 tree's test emulator: only inside `ctest` or `shell`
+#   i686-wine.sh run EXE [ARGS]       the win32 tree's test emulator: only inside `ctest` or `shell`; with
+#                                     TR_QEMU_CPU=MODEL on that emulated processor (e.g. pentium2)
 #
 # What it leaves on the machine (the README says how to undo it):
 #   $TR_I686_CACHE (default /var/cache/tumbleridge): the chroot and the unpacked emulator, made once;
@@ -215,6 +216,20 @@ win32_ctest() {
     return $code
 }
 
+# Runs a program on another emulated processor model (TR_QEMU_CPU, e.g. pentium2, set by the test). Wine's
+# server takes the processor's features from the model it runs on and every Wine program reads them there
+# (Wine's own msvcrt then uses SSE2 where the server's processor had it), so the server is started again on
+# that model first, and on the default model after the program.
+run_on_cpu() {
+    local cpu="$1"; shift
+    . "$here/wine-env.sh"
+    local code=0
+    (export QEMU_CPU="$cpu"; tr_wine_restart_server)
+    QEMU_CPU="$cpu" "$here/wine-run.sh" "$@" || code=$?
+    (unset QEMU_CPU; tr_wine_restart_server)
+    return $code
+}
+
 case "${1:-}" in
     prepare | ctest | shell) [ "$(id -u)" -eq 0 ] || exec sudo -E "$0" "$@" ;;
 esac
@@ -227,6 +242,7 @@ case "${1:-}" in
     run)
         shift
         [ "${TR_I686_LANE:-}" = 1 ] || { say "i686 tests run only through '$0 ctest BUILD'"; exit 1; }
-        exec "$here/wine-run.sh" "$@" ;;
-    *) sed -n '2,14p' "$0" | sed 's/^# \{0,1\}//'; exit 2 ;;
+        [ -n "${TR_QEMU_CPU:-}" ] || exec "$here/wine-run.sh" "$@"
+        run_on_cpu "$TR_QEMU_CPU" "$@" ;;
+    *) sed -n '2,15p' "$0" | sed 's/^# \{0,1\}//'; exit 2 ;;
 esac

@@ -4,6 +4,7 @@
 
 #include "AllocationLimit.h"
 #include "PictureBuilders.h"
+#include "RunScanCheck.h"
 #include "TestFiles.h"
 #include "TestKit.h"
 #include "mainwindow/ImageFiles.h"
@@ -75,6 +76,9 @@ TEST_CASE(PicturesLoadFromEveryFileKindIntoTheirRows)
     Bytes palette = TestPalette768(5);
     TestPicture grey = PatternPicture(67, 5, 1, 1);
     TestPicture colour = PatternPicture(5, 4, 3, 2);
+    // Lines long enough for the quick parts of the run-length loops, of the scan this processor runs.
+    TestPicture wide = PatternPicture(700, 6, 1, 3);
+    CHECK(RunScanAsExpected());
     struct Case {
         const char* name;
         Bytes file;
@@ -85,6 +89,9 @@ TEST_CASE(PicturesLoadFromEveryFileKindIntoTheirRows)
         {"raw.rid", RidFile(grey), &grey},
         {"packed.Pid", PidPackedFile(grey, grey.pixels[0]), &grey},
         {"rows.pid", PidRowCodedFile(grey), &grey},
+        {"wide.pcx", PcxFile(wide, 700, &palette), &wide},
+        {"wide-packed.pid", PidPackedFile(wide, wide.pixels[0]), &wide},
+        {"wide-rows.pid", PidRowCodedFile(wide), &wide},
         {"grey.bmp", BitmapFile(grey, &palette), &grey},
         {"colour.BMP", BitmapFile(colour, nullptr), &colour},
     };

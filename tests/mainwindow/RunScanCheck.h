@@ -1,9 +1,10 @@
-// Records of what the run-length loops make of some codes, for comparing the word and vector scans with each
-// other and with a byte-at-a-time reference, in the tests and the fuzz targets.
+// Records of what the run-length loops make of some codes, for comparing the word scan and the fastest scan of
+// the processor with each other and with a byte-at-a-time reference, in the tests and the fuzz targets.
 #ifndef TUMBLERIDGE_RUNSCANCHECK_H
 #define TUMBLERIDGE_RUNSCANCHECK_H
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -16,9 +17,19 @@ inline ImageStatus WordLine(const uint8_t* bytes, size_t size, size_t* position,
 {
     return DecodeRunLengthLine(RunScanWord, bytes, size, position, out, count);
 }
-inline ImageStatus VectorLine(const uint8_t* bytes, size_t size, size_t* position, uint8_t* out, size_t count)
+// The vector scan where this processor runs it, else the word scan again.
+inline ImageStatus FastestLine(const uint8_t* bytes, size_t size, size_t* position, uint8_t* out, size_t count)
 {
-    return DecodeRunLengthLine(RunScanVector, bytes, size, position, out, count);
+    return DecodeRunLengthLine(FastestRunScan(), bytes, size, position, out, count);
+}
+
+// Whether the scan chosen here is the one the test's command expects of the processor it runs on
+// (TR_EXPECTED_RUN_SCAN, "vector" or "word": a run under an emulated processor without SSE2 expects the word
+// scan). True when nothing is expected, as in a run by hand.
+inline bool RunScanAsExpected()
+{
+    const char* expected = std::getenv("TR_EXPECTED_RUN_SCAN");
+    return !expected || std::string(expected) == (FastestRunScan() == RunScanVector ? "vector" : "word");
 }
 
 // The plain reading of the line codes, one code at a time.

@@ -18,6 +18,13 @@ for name in odd even; do
     done
 done
 
+# The wide picture as PCX and as both kinds of PID, in the PCX's palette.
+for file in wide-8.pcx wide-rows.pid wide-packed.pid; do
+    rm -f out.ppm
+    tumblepic "$file" out.ppm wide-8.pcx || fail "$file was refused"
+    cmp -s out.ppm ref-wide.ppm || fail "$file does not decode to ref-wide.ppm"
+done
+
 info="$(tumblepic --info odd-24.pcx)"
 [ "$info" = "69 45 24" ] || fail "--info odd-24.pcx printed '$info'"
 info="$(tumblepic --info even-8.bmp)"
