@@ -22,6 +22,7 @@ namespace {
 // no drag runs). One dialog is open at a time.
 UINT dragListMessage = 0;
 int dragFrom = -1;
+RECT shownMark = {0, 0, 0, 0};  // where the insertion mark is drawn; empty when none is
 const UINT_PTR chosenKeysId = 1;
 
 // Room for one archive name: a name of the stored list may be as long as the whole stored text.
@@ -84,8 +85,70 @@ LRESULT CALLBACK ChosenListKeys(HWND list, UINT message, WPARAM wParam, LPARAM l
     return CommonControls().DefSubclassProc(list, message, wParam, lParam);
 }
 
-// A drag in the chosen list: the dragged entry takes the place of the row it is dropped on, which the
-// insertion mark points at while it moves. A drop outside the list, or a cancelled drag, changes nothing.
+// The gap of the chosen list that a drag at this screen point points at: 0 before the first row up to the
+// row count after the last. Over a row it is the row's nearer edge; in the empty space under the last row it
+// is the end. -1 anywhere else; with autoScroll a pointer just above or below the list scrolls it.
+int DropGapAt(HWND list, POINT point, BOOL autoScroll)
+{
+    int row = CommonControls().LBItemFromPt(list, point, autoScroll);
+    ScreenToClient(list, &point);
+    RECT rect;
+    if (row >= 0) {
+        if (SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&rect)) == LB_ERR)
+            return -1;
+        return point.y * 2 < rect.top + rect.bottom ? row : row + 1;
+    }
+    int count = ListRowCount(list);
+    RECT client;
+    if (count == 0 || !GetClientRect(list, &client) || !PtInRect(&client, point)) return -1;
+    if (SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(count - 1), reinterpret_cast<LPARAM>(&rect)) == LB_ERR)
+        return -1;
+    return point.y >= rect.bottom ? count : -1;
+}
+
+// Draws the insertion mark, an arrow in the dialog's margin left of the list pointing at the gap, and takes
+// away the one drawn before; gap -1 only takes it away. The mark is ours rather than DrawInsert's, which
+// can only point at the top edge of a row and so has no mark for the end of the list.
+void DrawDropMark(HWND dialog, HWND list, int gap)
+{
+    RECT mark = {0, 0, 0, 0};
+    RECT row;
+    int count = ListRowCount(list);
+    bool atEnd = gap == count && count > 0;
+    if (gap >= 0 && gap <= count &&
+        SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(atEnd ? gap - 1 : gap),
+                     reinterpret_cast<LPARAM>(&row)) != LB_ERR) {
+        POINT tip = {0, atEnd ? row.bottom : row.top};
+        MapWindowPoints(list, dialog, &tip, 1);
+        RECT frame;
+        GetWindowRect(list, &frame);
+        MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&frame), 2);
+        tip.x = frame.left - 1;
+        mark = {tip.x - 12, tip.y - 6, tip.x + 1, tip.y + 7};
+    }
+    if (EqualRect(&mark, &shownMark)) return;
+    if (!IsRectEmpty(&shownMark)) {
+        InvalidateRect(dialog, &shownMark, TRUE);
+        UpdateWindow(dialog);
+    }
+    shownMark = mark;
+    if (IsRectEmpty(&mark)) return;
+    int x = mark.right - 1;
+    int y = mark.top + 6;
+    const POINT arrow[] = {{x, y},          {x - 6, y - 6}, {x - 6, y - 2}, {x - 12, y - 2},
+                           {x - 12, y + 2}, {x - 6, y + 2}, {x - 6, y + 6}};
+    HDC dc = GetDC(dialog);
+    if (!dc) return;
+    HGDIOBJ oldBrush = SelectObject(dc, GetSysColorBrush(COLOR_WINDOWTEXT));
+    HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
+    Polygon(dc, arrow, sizeof arrow / sizeof arrow[0]);
+    SelectObject(dc, oldPen);
+    SelectObject(dc, oldBrush);
+    ReleaseDC(dialog, dc);
+}
+
+// A drag in the chosen list: the dragged entry goes into the gap that the insertion mark points at while it
+// moves. A drop outside the list, or a cancelled drag, changes nothing.
 LRESULT OnChosenListDrag(HWND dialog, const DRAGLISTINFO& drag)
 {
     switch (drag.uNotification) {
@@ -93,20 +156,21 @@ LRESULT OnChosenListDrag(HWND dialog, const DRAGLISTINFO& drag)
             dragFrom = CommonControls().LBItemFromPt(drag.hWnd, drag.ptCursor, FALSE);
             return dragFrom >= 0;
         case DL_DRAGGING: {
-            int over = dragFrom >= 0 ? CommonControls().LBItemFromPt(drag.hWnd, drag.ptCursor, TRUE) : -1;
-            CommonControls().DrawInsert(dialog, drag.hWnd, over);
-            return over >= 0 ? DL_MOVECURSOR : DL_STOPCURSOR;
+            int gap = dragFrom >= 0 ? DropGapAt(drag.hWnd, drag.ptCursor, TRUE) : -1;
+            DrawDropMark(dialog, drag.hWnd, gap);
+            return gap >= 0 ? DL_MOVECURSOR : DL_STOPCURSOR;
         }
         case DL_DROPPED: {
-            CommonControls().DrawInsert(dialog, drag.hWnd, -1);
-            int to = CommonControls().LBItemFromPt(drag.hWnd, drag.ptCursor, FALSE);
-            if (dragFrom >= 0 && to >= 0) MoveArchiveRow(drag.hWnd, dragFrom, to);
+            DrawDropMark(dialog, drag.hWnd, -1);
+            int gap = DropGapAt(drag.hWnd, drag.ptCursor, FALSE);
+            // Taken out of its row first, the entry lands one row higher when its gap lies below that row.
+            if (dragFrom >= 0 && gap >= 0) MoveArchiveRow(drag.hWnd, dragFrom, gap > dragFrom ? gap - 1 : gap);
             dragFrom = -1;
             UpdateArchiveButtons(dialog);
             return 0;
         }
         default:  // DL_CANCELDRAG
-            CommonControls().DrawInsert(dialog, drag.hWnd, -1);
+            DrawDropMark(dialog, drag.hWnd, -1);
             dragFrom = -1;
             return 0;
     }
@@ -131,6 +195,7 @@ BOOL OnInitCustomize(HWND dialog)
         for (const std::string& name : chosenArchives) AddListRow(chosen, name.c_str());
         dragListMessage = RegisterWindowMessageA(DRAGLISTMSGSTRING);
         dragFrom = -1;
+        SetRectEmpty(&shownMark);
         CommonControls().MakeDragList(chosen);
         CommonControls().SetWindowSubclass(chosen, ChosenListKeys, chosenKeysId, 0);
         UpdateArchiveButtons(dialog);

@@ -1,8 +1,10 @@
 // The real "CUSTOMIZE" dialog driven in-process over a game folder of its own, against the real registry.
 #include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 #include "DialogDriver.h"
+#include "ScreenShot.h"
 #include "TestFiles.h"
 #include "TestKit.h"
 #include "TestRegistry.h"
@@ -75,7 +77,39 @@ struct Reorder {
     int to;   // for a drag: a row, or -1 for the left of the list
     int end;
     const char* expected;
+    int quarter = 1;  // for a drag: how far down row `to` the pointer goes, in quarters of the row's height
+                      // (6: into the empty space under it)
 };
+
+// The screen point a drag row's pointer goes to, and the one edge between rows (screen y) that the insertion
+// mark must point at there: the nearer edge of the row under the pointer, the last row's lower edge below it.
+POINT DragTarget(HWND list, const Reorder& step, int* markY)
+{
+    RECT item = {};
+    SendMessageA(list, LB_GETITEMRECT, std::max(step.to, 0), reinterpret_cast<LPARAM>(&item));
+    int height = item.bottom - item.top;
+    POINT target = {step.to < 0 ? item.left - 20 : item.left + 10, item.top + height * step.quarter / 4};
+    POINT edge = {0, step.quarter < 2 ? item.top : item.bottom};
+    ClientToScreen(list, &target);
+    ClientToScreen(list, &edge);
+    *markY = step.to < 0 ? -1 : edge.y;
+    return target;
+}
+
+// The rows of the strip just left of the list where the insertion mark is drawn (dark on the dialog).
+std::vector<int> MarkRows(HWND list)
+{
+    RECT frame;
+    GetWindowRect(list, &frame);
+    int x = frame.left - 4;
+    ScreenShot strip(RECT{x, frame.top - 8, x + 1, frame.bottom + 8});
+    std::vector<int> rows;
+    for (int y = strip.top; y < strip.top + strip.height; ++y) {
+        COLORREF colour = strip.At(x, y);
+        if (GetRValue(colour) < 96 && GetGValue(colour) < 96 && GetBValue(colour) < 96) rows.push_back(y);
+    }
+    return rows;
+}
 
 void Apply(HWND dialog, const Reorder& step)
 {
@@ -87,14 +121,20 @@ void Apply(HWND dialog, const Reorder& step)
     } else if (step.how > 0) {
         ClickButton(dialog, step.how);
     } else {
-        POINT points[2];
-        for (int end = 0; end < 2; ++end) {
-            RECT item = {};
-            SendMessageA(list, LB_GETITEMRECT, std::max(end ? step.to : step.from, 0), reinterpret_cast<LPARAM>(&item));
-            points[end] = {end && step.to < 0 ? item.left - 20 : item.left + 10, (item.top + item.bottom) / 2};
-            ClientToScreen(list, &points[end]);
-        }
-        DragWithMouse(dialog, points[0], points[1], step.how < 0);
+        RECT item = {};
+        SendMessageA(list, LB_GETITEMRECT, step.from, reinterpret_cast<LPARAM>(&item));
+        POINT from = {item.left + 10, (item.top + item.bottom) / 2};
+        ClientToScreen(list, &from);
+        int markY = -1;
+        POINT to = DragTarget(list, step, &markY);
+        DragWithMouse(dialog, from, to, step.how < 0, [&] {
+            // The mark is drawn only over the list, and then only at the gap the drop will fill.
+            std::vector<int> rows = MarkRows(list);
+            CHECK_EQ(rows.empty(), markY < 0);
+            for (int y : rows) {
+                if (std::abs(y - markY) > 3) CHECK_EQ(y, markY);
+            }
+        });
     }
     EndWith(dialog, step.end);
 }
@@ -301,6 +341,7 @@ TEST_CASE(MoveButtonsFollowTheSelectionAndTheTabOrderRunsDownTheColumn)
 TEST_CASE(ButtonsKeysAndDragsReorderTheChoiceThatOkStores)
 {
     const char* abc = "a.rez|b.rez|c.rez";
+    const char* abcd = "a.rez|b.rez|c.rez|d.rez";
     const Reorder steps[] = {
         {abc, 0, IDC_CUSTOM_DOWN, 0, IDOK, "b.rez|a.rez|c.rez"},
         {abc, 1, IDC_CUSTOM_UP, 0, IDOK, "b.rez|a.rez|c.rez"},
@@ -308,9 +349,14 @@ TEST_CASE(ButtonsKeysAndDragsReorderTheChoiceThatOkStores)
         {abc, 1, VK_DOWN, 0, IDOK, "a.rez|c.rez|b.rez"},
         {abc, 0, VK_UP, 0, IDOK, abc},
         {abc, 2, 0, 0, IDOK, "c.rez|a.rez|b.rez"},
-        {abc, 0, 0, 2, IDOK, "b.rez|c.rez|a.rez"},
-        {abc, 0, 0, -1, IDOK, abc},  // dropped outside the list
-        {abc, 2, -1, 0, IDOK, abc},  // Esc pressed during the drag
+        {abc, 0, 0, 2, IDOK, "b.rez|a.rez|c.rez"},     // down onto the last row's upper half: before it
+        {abc, 0, 0, 2, IDOK, "b.rez|c.rez|a.rez", 3},  // onto its lower half: after it
+        {abc, 1, 0, 2, IDOK, "a.rez|c.rez|b.rez", 6},  // into the empty space under it: at the end
+        {abcd, 0, 0, 1, IDOK, "b.rez|a.rez|c.rez|d.rez", 3},
+        {abcd, 3, 0, 1, IDOK, "a.rez|b.rez|d.rez|c.rez", 3},
+        {abcd, 1, 0, 1, IDOK, abcd, 3},  // onto its own lower edge: nothing moves
+        {abc, 0, 0, -1, IDOK, abc},      // dropped outside the list
+        {abc, 2, -1, 0, IDOK, abc},      // Esc pressed during the drag
         {abc, 0, IDC_CUSTOM_DOWN, 0, IDCANCEL, abc},
         {"a.rez|a.rez|c.rez", 1, IDC_CUSTOM_DOWN, 0, IDOK, "a.rez|c.rez|a.rez"},  // a duplicate moves alone
     };

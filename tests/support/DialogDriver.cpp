@@ -229,7 +229,7 @@ void MouseAt(POINT point, DWORD flags)
 
 }  // namespace
 
-void DragWithMouse(HWND window, POINT from, POINT to, bool escape)
+void DragWithMouse(HWND window, POINT from, POINT to, bool escape, const std::function<void()>& whileHeld)
 {
     // A window that has just opened may not be on the screen yet, and input would go past it.
     SetForegroundWindow(window);
@@ -239,6 +239,7 @@ void DragWithMouse(HWND window, POINT from, POINT to, bool escape)
     POINT halfWay = {(from.x + to.x) / 2, (from.y + to.y) / 2};  // as a hand moves it
     MouseAt(halfWay, 0);
     MouseAt(to, 0);
+    if (whileHeld) whileHeld();
     if (escape) {
         keybd_event(VK_ESCAPE, 0, 0, 0);
         keybd_event(VK_ESCAPE, 0, KEYEVENTF_KEYUP, 0);

@@ -67,9 +67,10 @@ void DoubleClickListRow(HWND dialog, int id, int row);
 bool IsControlEnabled(HWND dialog, int id);
 // Runs the thread's messages for the given time, as a modal loop would.
 void PumpMessages(DWORD milliseconds);
-// Real mouse input: the left button goes down at one screen point, the pointer moves to another (Esc is
-// pressed there when asked) and the button is let go; the window is brought to the front first.
-void DragWithMouse(HWND window, POINT from, POINT to, bool escape);
+// Real mouse input: the left button goes down at one screen point, the pointer moves to another (whileHeld
+// runs there, then Esc is pressed when asked) and the button is let go; the window is brought to the front
+// first.
+void DragWithMouse(HWND window, POINT from, POINT to, bool escape, const std::function<void()>& whileHeld = {});
 // The controls' ids in the order the Tab key visits them, from the first.
 std::vector<int> TabOrder(HWND dialog);
 // The mnemonic letters used more than once among the dialog's controls (empty when none clash).
