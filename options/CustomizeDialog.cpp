@@ -5,14 +5,17 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "launcher/DialogIcon.h"
 #include "launcher/LauncherMessages.h"
 #include "launcher/LauncherState.h"
 #include "launcher/SystemLibraries.h"
+#include "options/AddonSets.h"
 #include "options/ArchiveList.h"
 #include "options/ChosenArchives.h"
 #include "options/CustomFolder.h"
+#include "options/SaveSetDialog.h"
 #include "resource.h"
 #include "utils/ListBoxRows.h"
 
@@ -184,6 +187,101 @@ BOOL OnDragListMessage(HWND dialog, const DRAGLISTINFO* drag)
     return TRUE;
 }
 
+// Names whose files have gone from "Custom" still show: the choice is the player's to change.
+void ShowChosenNames(HWND chosen, const std::vector<std::string>& names)
+{
+    ClearListRows(chosen);
+    for (const std::string& name : names) AddListRow(chosen, name.c_str());
+}
+
+// The chosen list's names, top to bottom; a row that cannot be read is left out.
+std::vector<std::string> ChosenListNames(HWND dialog)
+{
+    std::vector<std::string> names;
+    HWND chosen = GetDlgItem(dialog, IDC_CUSTOM_CHOSEN);
+    int count = ListRowCount(chosen);
+    char name[archiveNameCapacity];
+    for (int row = 0; row < count; ++row) {
+        if (ListRowText(chosen, row, name, sizeof name)) names.push_back(name);
+    }
+    return names;
+}
+
+// The name of the set selected in the set list; false when none is.
+bool SelectedSetName(HWND dialog, std::string* name)
+{
+    HWND sets = GetDlgItem(dialog, IDC_CUSTOM_SET);
+    LRESULT row = SendMessageA(sets, CB_GETCURSEL, 0, 0);
+    LRESULT length = row == CB_ERR ? CB_ERR : SendMessageA(sets, CB_GETLBTEXTLEN, static_cast<WPARAM>(row), 0);
+    if (length == CB_ERR) return false;
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    if (SendMessageA(sets, CB_GETLBTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&text[0])) == CB_ERR)
+        return false;
+    *name = text.c_str();
+    return true;
+}
+
+// Delete set is enabled exactly when a set is selected.
+void UpdateSetButtons(HWND dialog)
+{
+    bool selected = SendDlgItemMessageA(dialog, IDC_CUSTOM_SET, CB_GETCURSEL, 0, 0) != CB_ERR;
+    EnableArchiveButton(dialog, IDC_CUSTOM_DELETE_SET, IDC_CUSTOM_SET, selected);
+}
+
+// Lists the stored sets and selects the one named, found without regard to case as the registry finds it;
+// nothing is selected when select is null.
+void FillSetList(HWND dialog, const char* select)
+{
+    HWND sets = GetDlgItem(dialog, IDC_CUSTOM_SET);
+    SendMessageA(sets, CB_RESETCONTENT, 0, 0);
+    for (const std::string& name : StoredAddonSets())
+        SendMessageA(sets, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    LRESULT row =
+        select ? SendMessageA(sets, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(select))
+               : CB_ERR;
+    SendMessageA(sets, CB_SETCURSEL, row == CB_ERR ? static_cast<WPARAM>(-1) : static_cast<WPARAM>(row), 0);
+    UpdateSetButtons(dialog);
+}
+
+// A set chosen in the set list replaces the chosen list, as the stored choice fills it at the opening;
+// nothing is stored until OK.
+void OnSetChosen(HWND dialog)
+{
+    std::string name;
+    if (SelectedSetName(dialog, &name))
+        ShowChosenNames(GetDlgItem(dialog, IDC_CUSTOM_CHOSEN), LoadAddonSet(name.c_str()));
+    UpdateArchiveButtons(dialog);
+    UpdateSetButtons(dialog);
+}
+
+// Saves the chosen list as it stands as a set, under a name the small dialog asks for, and selects it. A
+// list too long to read back is refused before a name is asked for.
+void OnSaveSet(HWND dialog)
+{
+    JoinedArchives joined = JoinArchiveNames(ChosenListNames(dialog), archiveTextLimit);
+    if (joined.namesLeftOut > 0) {
+        ShowLauncherMessageWith(dialog, IDS_SET_TOO_LONG, MB_OK | MB_ICONWARNING,
+                                static_cast<unsigned long>(joined.namesJoined),
+                                static_cast<unsigned long>(joined.namesJoined + joined.namesLeftOut));
+        return;
+    }
+    std::string selected;
+    std::string saved;
+    bool hasSelected = SelectedSetName(dialog, &selected);
+    if (ShowSaveSet(dialog, hasSelected ? selected.c_str() : nullptr, joined.text.c_str(), &saved))
+        FillSetList(dialog, saved.c_str());
+}
+
+// Deletes the selected set after the player's Yes; the chosen list stays as it is.
+void OnDeleteSet(HWND dialog)
+{
+    std::string name;
+    if (!SelectedSetName(dialog, &name)) return;
+    if (ShowLauncherMessageWith(dialog, IDS_SET_DELETE, MB_YESNO | MB_ICONQUESTION, name.c_str()) != IDYES) return;
+    DeleteAddonSet(name.c_str());
+    FillSetList(dialog, nullptr);
+}
+
 BOOL OnInitCustomize(HWND dialog)
 {
     LoadChosenArchives();
@@ -191,8 +289,8 @@ BOOL OnInitCustomize(HWND dialog)
 
     HWND chosen = GetDlgItem(dialog, IDC_CUSTOM_CHOSEN);
     if (ScanCustomFolder(GetDlgItem(dialog, IDC_CUSTOM_AVAILABLE)) > 0) {
-        // Names whose files have gone from "Custom" still show: the choice is the player's to change.
-        for (const std::string& name : chosenArchives) AddListRow(chosen, name.c_str());
+        ShowChosenNames(chosen, chosenArchives);
+        FillSetList(dialog, nullptr);
         dragListMessage = RegisterWindowMessageA(DRAGLISTMSGSTRING);
         dragFrom = -1;
         SetRectEmpty(&shownMark);
@@ -209,13 +307,7 @@ BOOL OnInitCustomize(HWND dialog)
 
 void OnCustomizeOk(HWND dialog)
 {
-    chosenArchives.clear();
-    HWND chosen = GetDlgItem(dialog, IDC_CUSTOM_CHOSEN);
-    int count = ListRowCount(chosen);
-    char name[archiveNameCapacity];
-    for (int row = 0; row < count; ++row) {
-        if (ListRowText(chosen, row, name, sizeof name)) chosenArchives.push_back(name);
-    }
+    chosenArchives = ChosenListNames(dialog);
     SaveChosenArchives(dialog);
     EndDialog(dialog, 1);
 }
@@ -255,11 +347,19 @@ BOOL OnCustomizeCommand(HWND dialog, int id, int code)
             case IDC_CUSTOM_DOWN:
                 MoveAndUpdate(dialog, 1);
                 return TRUE;
+            case IDC_CUSTOM_SAVE_SET:
+                OnSaveSet(dialog);
+                return TRUE;
+            case IDC_CUSTOM_DELETE_SET:
+                OnDeleteSet(dialog);
+                return TRUE;
             default:
                 return TRUE;
         }
     }
-    if (code == LBN_SELCHANGE) {
+    if (id == IDC_CUSTOM_SET) {
+        if (code == CBN_SELCHANGE) OnSetChosen(dialog);  // the same number as LBN_SELCHANGE
+    } else if (code == LBN_SELCHANGE) {
         UpdateArchiveButtons(dialog);
     } else if (code == LBN_DBLCLK && id == IDC_CUSTOM_AVAILABLE) {
         AddAndUpdate(dialog);

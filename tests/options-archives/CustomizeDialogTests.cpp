@@ -63,6 +63,38 @@ void Choose(HWND dialog, const std::string& name)
     ClickButton(dialog, IDC_CUSTOM_ADD);
 }
 
+const int setList = IDC_CUSTOM_SET;
+const char* const setsKey = "Add-on Sets";
+
+// Chooses the named set in the set list, as the player does.
+void ChooseSet(HWND dialog, const std::string& name)
+{
+    Names rows = ComboRows(dialog, setList);
+    SelectComboRow(dialog, setList, static_cast<int>(std::find(rows.begin(), rows.end(), name) - rows.begin()));
+}
+
+// A step for "Save add-on set": checks the name it offers, types another and presses OK.
+DialogStep NameTheSet(const std::string& offered, const std::string& typed)
+{
+    return [offered, typed](HWND named) {
+        CHECK_EQ(WindowText(named), "Save add-on set");
+        CHECK_EQ(ControlText(named, IDC_SAVE_SET_NAME), offered);
+        SetText(named, IDC_SAVE_SET_NAME, typed);
+        EndWith(named, IDOK);
+    };
+}
+
+// A step for a question about the set of that name, answered with button.
+DialogStep ExpectSetQuestion(UINT id, const std::string& name, int button)
+{
+    return [id, name, button](HWND box) {
+        std::string text = TableString(id);
+        text.replace(text.find("%s"), 2, name);
+        CHECK_EQ(MessageBoxText(box), text);
+        EndWith(box, button);
+    };
+}
+
 bool CanMove(HWND dialog, bool up, bool down)
 {
     return IsControlEnabled(dialog, IDC_CUSTOM_UP) == up && IsControlEnabled(dialog, IDC_CUSTOM_DOWN) == down;
@@ -298,7 +330,13 @@ TEST_CASE(TooLongAChoiceStoresTheFrontThatReadsBackAndTellsThePlayer)
     driver.Then([](HWND d) {
         CHECK_EQ(ListCount(d, chosen), 16);
         Choose(d, "a.rez");
-        ClickButton(d, IDOK);  // the warning comes up before the click returns
+        ClickButton(d, IDC_CUSTOM_SAVE_SET);  // refused before a name is asked for
+        ClickButton(d, IDOK);                 // the warning comes up before the click returns
+    });
+    driver.Then([](HWND box) {
+        CHECK(MessageBoxText(box).find("The add-on set was not saved") == 0);
+        CHECK(MessageBoxText(box).find("only the first 16 of the 17 chosen") != std::string::npos);
+        EndWith(box, IDOK);
     });
     driver.Then([](HWND box) {
         CHECK(MessageBoxText(box).find("Only the first 16 of the 17 chosen") == 0);
@@ -306,6 +344,7 @@ TEST_CASE(TooLongAChoiceStoresTheFrontThatReadsBackAndTellsThePlayer)
     });
     CHECK_EQ(game.Open(), 1);
     CHECK_EQ(SettingString("Rez Files"), full);
+    CHECK(SubKeySettingNames(setsKey).empty());
     LoadChosenArchives();
     CHECK(chosenArchives == names);
     CHECK_EQ(driver.Leftovers(), "");
@@ -316,8 +355,10 @@ TEST_CASE(MoveButtonsFollowTheSelectionAndTheTabOrderRunsDownTheColumn)
     GameFolder game("customize-move-buttons", {"a.rez", "b.rez", "c.rez", "d.rez"});
     WriteSettingDword("Save Rez Files", 1);
     WriteSettingString("Rez Files", "a.rez|b.rez|c.rez");
+    WriteSubKeySettingString(setsKey, "All three", "a.rez|b.rez|c.rez");
     DialogDriver driver;
     driver.Then([](HWND d) {
+        ChooseSet(d, "All three");  // Delete set, enabled, is in the tab order too
         CHECK(CanMove(d, false, false));
         SelectListRow(d, chosen, 0);
         CHECK(CanMove(d, false, true));  // the first cannot move up, the last not down
@@ -326,8 +367,9 @@ TEST_CASE(MoveButtonsFollowTheSelectionAndTheTabOrderRunsDownTheColumn)
         SelectListRow(d, chosen, 1);
         CHECK(CanMove(d, true, true));
         SelectListRow(d, available, RowOf(d, available, "d.rez"));
-        CHECK(TabOrder(d) == std::vector<int>({available, IDC_CUSTOM_ADD, chosen, IDC_CUSTOM_REMOVE, IDC_CUSTOM_UP,
-                                               IDC_CUSTOM_DOWN, IDC_CUSTOM_KEEP, IDOK, IDCANCEL}));
+        CHECK(TabOrder(d) ==
+              std::vector<int>({available, IDC_CUSTOM_ADD, chosen, IDC_CUSTOM_REMOVE, IDC_CUSTOM_UP, IDC_CUSTOM_DOWN,
+                                setList, IDC_CUSTOM_SAVE_SET, IDC_CUSTOM_DELETE_SET, IDC_CUSTOM_KEEP, IDOK, IDCANCEL}));
         CHECK_EQ(MnemonicClashes(d), "");
         ClickButton(d, IDC_CUSTOM_DOWN);  // the moved entry stays selected, now last
         CHECK_EQ(ListSelection(d, chosen), 2);
@@ -374,5 +416,133 @@ TEST_CASE(ButtonsKeysAndDragsReorderTheChoiceThatOkStores)
         CHECK_EQ(SettingString("Rez Files"), step.expected);
         CHECK_EQ(game.Open(), 0);
         CHECK_EQ(driver.PendingSteps(), 0u);
+    }
+}
+
+TEST_CASE(SetsAreSavedSwitchedReplacedAndDeletedAtOnceAndOutliveTheLauncher)
+{
+    GameFolder game("customize-sets", {"a.rez", "b.rez", "c.rez", "d.rez"});
+    WriteSettingDword("Save Rez Files", 1);
+    WriteSettingString("Rez Files", "a.rez|b.rez");
+    DialogDriver driver;
+    driver.Then([](HWND d) {
+        CHECK(ComboRows(d, setList).empty());
+        CHECK(!IsControlEnabled(d, IDC_CUSTOM_DELETE_SET));
+        ClickButton(d, IDC_CUSTOM_SAVE_SET);  // the name is refused twice, then "Campaign" saves a, b
+        CHECK(ComboRows(d, setList) == Names({"Campaign"}));
+        CHECK_EQ(ComboSelection(d, setList), "Campaign");
+        CHECK(IsControlEnabled(d, IDC_CUSTOM_DELETE_SET));
+        CHECK_EQ(SubKeySettingString(setsKey, "Campaign"), "a.rez|b.rez");
+        DoubleClickListRow(d, chosen, 0);
+        DoubleClickListRow(d, chosen, 0);
+        Choose(d, "c.rez");
+        Choose(d, "a.rez");
+        ClickButton(d, IDC_CUSTOM_SAVE_SET);  // offered "Campaign", saved as "bonus maps"
+        CHECK(ComboRows(d, setList) == Names({"bonus maps", "Campaign"}));
+        CHECK_EQ(ComboSelection(d, setList), "bonus maps");
+        ChooseSet(d, "Campaign");
+        CHECK(ListRows(d, chosen) == Names({"a.rez", "b.rez"}));
+        ChooseSet(d, "bonus maps");
+        CHECK(ListRows(d, chosen) == Names({"c.rez", "a.rez"}));
+        Choose(d, "d.rez");
+        ClickButton(d, IDC_CUSTOM_SAVE_SET);  // replaces "bonus maps" on the second Yes
+        CHECK_EQ(SubKeySettingString(setsKey, "bonus maps"), "c.rez|a.rez|d.rez");
+        CHECK_EQ(ComboRows(d, setList).size(), 2u);
+        ChooseSet(d, "Campaign");
+        ClickButton(d, IDC_CUSTOM_DELETE_SET);  // No
+        CHECK_EQ(ComboSelection(d, setList), "Campaign");
+        ClickButton(d, IDC_CUSTOM_DELETE_SET);  // Yes
+        CHECK_EQ(SubKeySettingString(setsKey, "Campaign"), "(missing)");
+        CHECK(ComboRows(d, setList) == Names({"bonus maps"}));
+        CHECK_EQ(ComboSelection(d, setList), "");
+        CHECK(!IsControlEnabled(d, IDC_CUSTOM_DELETE_SET));
+        CHECK(ListRows(d, chosen) == Names({"a.rez", "b.rez"}));
+        ChooseSet(d, "bonus maps");
+        CHECK(ListRows(d, chosen) == Names({"c.rez", "a.rez", "d.rez"}));
+        EndWith(d, IDCANCEL);
+    });
+    driver.Then([](HWND named) {
+        CHECK_EQ(ControlText(named, IDC_SAVE_SET_NAME), "");
+        SetText(named, IDC_SAVE_SET_NAME, " \t ");
+        ClickButton(named, IDOK);
+        CHECK(IsWindowVisible(named));
+        SetText(named, IDC_SAVE_SET_NAME, std::string(256, 'x'));
+        ClickButton(named, IDOK);
+        CHECK(IsWindowVisible(named));
+        SetText(named, IDC_SAVE_SET_NAME, "Campaign");
+        EndWith(named, IDOK);
+    });
+    driver.Then(ExpectBox(IDS_SET_NAME_EMPTY));
+    driver.Then([](HWND box) {
+        CHECK(MessageBoxText(box).find("at most 255 characters") != std::string::npos);
+        EndWith(box, IDOK);
+    });
+    driver.Then(NameTheSet("Campaign", "bonus maps"));
+    driver.Then([](HWND named) {
+        CHECK_EQ(ControlText(named, IDC_SAVE_SET_NAME), "bonus maps");
+        SetText(named, IDC_SAVE_SET_NAME, "BONUS MAPS");  // the same set: names are compared without case
+        ClickButton(named, IDOK);                         // No: the dialog stays, nothing is saved
+        CHECK(IsWindowVisible(named));
+        CHECK_EQ(SubKeySettingString(setsKey, "bonus maps"), "c.rez|a.rez");
+        EndWith(named, IDOK);
+    });
+    driver.Then(ExpectSetQuestion(IDS_SET_REPLACE, "BONUS MAPS", IDNO));
+    driver.Then(ExpectSetQuestion(IDS_SET_REPLACE, "BONUS MAPS", IDYES));
+    driver.Then(ExpectSetQuestion(IDS_SET_DELETE, "Campaign", IDNO));
+    driver.Then(ExpectSetQuestion(IDS_SET_DELETE, "Campaign", IDYES));
+    CHECK_EQ(game.Open(), 0);
+    CHECK_EQ(SettingString("Rez Files"), "a.rez|b.rez");  // Cancel after loading stores nothing
+
+    // A launcher started again finds the set; OK after loading it stores its list as the choice.
+    CloseTestStore();
+    OpenTestStore();
+    driver.Then([](HWND d) {
+        CHECK(ComboRows(d, setList) == Names({"bonus maps"}));
+        CHECK_EQ(ComboSelection(d, setList), "");
+        ChooseSet(d, "bonus maps");
+        EndWith(d, IDOK);
+    });
+    CHECK_EQ(game.Open(), 1);
+    CHECK_EQ(SettingString("Rez Files"), "c.rez|a.rez|d.rez");
+    CHECK_EQ(driver.Leftovers(), "");
+}
+
+TEST_CASE(ALoadedSetShowsAsAStoredChoiceWouldAndOnlyOkStoresIt)
+{
+    struct Case {
+        const char* set;
+        int end;
+        Names shown;
+        const char* stored;
+    } cases[] = {
+        {"Gone", IDOK, {"c.rez", "gone.rez", "c.rez"}, "c.rez|gone.rez|c.rez"},  // a file gone from "Custom"
+        {"Gone", IDCANCEL, {"c.rez", "gone.rez", "c.rez"}, "a.rez"},
+        {"Number", IDOK, {}, ""},  // values that are no whole text load as empty sets
+        {"Expandable", IDOK, {}, ""},
+        {"Too long", IDOK, {}, ""},
+    };
+    const DWORD number = 7;
+    for (const Case& c : cases) {
+        GameFolder game("customize-set-values");
+        WriteSettingDword("Save Rez Files", 1);
+        WriteSettingString("Rez Files", "a.rez");
+        WriteSubKeySettingString(setsKey, "Gone", "c.rez|gone.rez||c.rez");
+        WriteSubKeySettingRaw(setsKey, "Number", REG_DWORD, &number, sizeof number);
+        WriteSubKeySettingRaw(setsKey, "Expandable", REG_EXPAND_SZ, "b.rez", 6);
+        WriteSubKeySettingString(setsKey, "Too long", std::string(2042, 'n') + ".rez");
+        DialogDriver driver;
+        driver.Then([&](HWND d) {
+            CHECK(ComboRows(d, setList) == Names({"Expandable", "Gone", "Number", "Too long"}));
+            SelectListRow(d, chosen, 0);
+            ChooseSet(d, c.set);
+            CHECK(ListRows(d, chosen) == c.shown);
+            CHECK(!IsControlEnabled(d, IDC_CUSTOM_REMOVE));  // the buttons follow the new list
+            CHECK(IsControlEnabled(d, IDC_CUSTOM_DELETE_SET));
+            EndWith(d, c.end);
+        });
+        CHECK_EQ(game.Open(), c.end == IDOK ? 1 : 0);
+        CHECK_EQ(SettingString("Rez Files"), c.stored);
+        CHECK_EQ(SubKeySettingNames(setsKey).size(), 4u);
+        CHECK_EQ(driver.Leftovers(), "");
     }
 }

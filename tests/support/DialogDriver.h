@@ -64,6 +64,11 @@ std::vector<std::string> ListRows(HWND dialog, int id);
 int ListSelection(HWND dialog, int id);
 void SelectListRow(HWND dialog, int id, int row);
 void DoubleClickListRow(HWND dialog, int id, int row);
+// Drop-down lists: rows, the selected row's text ("" when none is), and a choice made like the player's
+// (CBN_SELCHANGE sent; -1 for no row).
+std::vector<std::string> ComboRows(HWND dialog, int id);
+std::string ComboSelection(HWND dialog, int id);
+void SelectComboRow(HWND dialog, int id, int row);
 bool IsControlEnabled(HWND dialog, int id);
 // Runs the thread's messages for the given time, as a modal loop would.
 void PumpMessages(DWORD milliseconds);

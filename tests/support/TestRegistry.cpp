@@ -11,18 +11,50 @@ const char* const settingsKeyPath = "Software\\Harrowmark\\Tumbleridge\\1.0";
 
 namespace {
 
-HKEY OpenSettings(REGSAM access)
+// The settings key, or the key below it when subKey is given.
+std::string SettingsPath(const char* subKey)
+{
+    return subKey ? std::string(settingsKeyPath) + "\\" + subKey : std::string(settingsKeyPath);
+}
+
+HKEY OpenSettings(REGSAM access, const char* subKey = NULL)
 {
     HKEY key = NULL;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, settingsKeyPath, 0, access, &key) != ERROR_SUCCESS) return NULL;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, SettingsPath(subKey).c_str(), 0, access, &key) != ERROR_SUCCESS) return NULL;
     return key;
 }
 
-HKEY CreateSettings()
+HKEY CreateSettings(const char* subKey = NULL)
 {
     HKEY key = NULL;
-    RegCreateKeyExA(HKEY_LOCAL_MACHINE, settingsKeyPath, 0, NULL, 0, KEY_READ | KEY_WRITE, NULL, &key, NULL);
+    RegCreateKeyExA(HKEY_LOCAL_MACHINE, SettingsPath(subKey).c_str(), 0, NULL, 0, KEY_READ | KEY_WRITE, NULL, &key,
+                    NULL);
     return key;
+}
+
+bool ReadStringIn(const char* subKey, const char* name, std::string* value)
+{
+    HKEY key = OpenSettings(KEY_READ, subKey);
+    if (!key) return false;
+    DWORD type = 0;
+    DWORD size = 0;
+    bool ok = RegQueryValueExA(key, name, NULL, &type, NULL, &size) == ERROR_SUCCESS && type == REG_SZ;
+    if (ok) {
+        std::string text(size + 1, '\0');
+        ok = RegQueryValueExA(key, name, NULL, &type, reinterpret_cast<BYTE*>(&text[0]), &size) == ERROR_SUCCESS;
+        text.resize(lstrlenA(text.c_str()));
+        *value = text;
+    }
+    RegCloseKey(key);
+    return ok;
+}
+
+void WriteRawIn(const char* subKey, const char* name, DWORD type, const void* data, DWORD size)
+{
+    HKEY key = CreateSettings(subKey);
+    if (!key) return;
+    RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
+    RegCloseKey(key);
 }
 
 }  // namespace
@@ -60,19 +92,7 @@ DWORD SettingDword(const char* name, DWORD whenMissing)
 
 bool ReadSettingString(const char* name, std::string* value)
 {
-    HKEY key = OpenSettings(KEY_READ);
-    if (!key) return false;
-    DWORD type = 0;
-    DWORD size = 0;
-    bool ok = RegQueryValueExA(key, name, NULL, &type, NULL, &size) == ERROR_SUCCESS && type == REG_SZ;
-    if (ok) {
-        std::string text(size + 1, '\0');
-        ok = RegQueryValueExA(key, name, NULL, &type, reinterpret_cast<BYTE*>(&text[0]), &size) == ERROR_SUCCESS;
-        text.resize(lstrlenA(text.c_str()));
-        *value = text;
-    }
-    RegCloseKey(key);
-    return ok;
+    return ReadStringIn(NULL, name, value);
 }
 
 std::string SettingString(const char* name)
@@ -83,10 +103,7 @@ std::string SettingString(const char* name)
 
 void WriteSettingRaw(const char* name, DWORD type, const void* data, DWORD size)
 {
-    HKEY key = CreateSettings();
-    if (!key) return;
-    RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
-    RegCloseKey(key);
+    WriteRawIn(NULL, name, type, data, size);
 }
 
 void WriteSettingDword(const char* name, DWORD value) { WriteSettingRaw(name, REG_DWORD, &value, sizeof value); }
@@ -94,6 +111,37 @@ void WriteSettingDword(const char* name, DWORD value) { WriteSettingRaw(name, RE
 void WriteSettingString(const char* name, const std::string& value)
 {
     WriteSettingRaw(name, REG_SZ, value.c_str(), static_cast<DWORD>(value.size() + 1));
+}
+
+std::vector<std::string> SubKeySettingNames(const char* subKey)
+{
+    std::vector<std::string> names;
+    HKEY key = OpenSettings(KEY_READ, subKey);
+    if (!key) return names;
+    char name[16384];
+    DWORD length = sizeof name;
+    for (DWORD index = 0; RegEnumValueA(key, index, name, &length, NULL, NULL, NULL, NULL) == ERROR_SUCCESS; ++index) {
+        names.push_back(std::string(name, length));
+        length = sizeof name;
+    }
+    RegCloseKey(key);
+    return names;
+}
+
+std::string SubKeySettingString(const char* subKey, const char* name)
+{
+    std::string value;
+    return ReadStringIn(subKey, name, &value) ? value : "(missing)";
+}
+
+void WriteSubKeySettingRaw(const char* subKey, const char* name, DWORD type, const void* data, DWORD size)
+{
+    WriteRawIn(subKey, name, type, data, size);
+}
+
+void WriteSubKeySettingString(const char* subKey, const char* name, const std::string& value)
+{
+    WriteRawIn(subKey, name, REG_SZ, value.c_str(), static_cast<DWORD>(value.size() + 1));
 }
 
 void OpenTestStore()
