@@ -428,6 +428,9 @@ TEST_CASE(SetsAreSavedSwitchedReplacedAndDeletedAtOnceAndOutliveTheLauncher)
     driver.Then([](HWND d) {
         CHECK(ComboRows(d, setList).empty());
         CHECK(!IsControlEnabled(d, IDC_CUSTOM_DELETE_SET));
+        ClickButton(d, IDC_CUSTOM_SAVE_SET);  // Esc
+        CHECK(ComboRows(d, setList).empty());
+        CHECK(SubKeySettingNames(setsKey).empty());
         ClickButton(d, IDC_CUSTOM_SAVE_SET);  // the name is refused twice, then "Campaign" saves a, b
         CHECK(ComboRows(d, setList) == Names({"Campaign"}));
         CHECK_EQ(ComboSelection(d, setList), "Campaign");
@@ -462,6 +465,11 @@ TEST_CASE(SetsAreSavedSwitchedReplacedAndDeletedAtOnceAndOutliveTheLauncher)
         EndWith(d, IDCANCEL);
     });
     driver.Then([](HWND named) {
+        CHECK(TabOrder(named) == std::vector<int>({IDC_SAVE_SET_NAME, IDOK, IDCANCEL}));
+        SetText(named, IDC_SAVE_SET_NAME, "Not saved");
+        PressKey(named, VK_ESCAPE);
+    });
+    driver.Then([](HWND named) {
         CHECK_EQ(ControlText(named, IDC_SAVE_SET_NAME), "");
         SetText(named, IDC_SAVE_SET_NAME, " \t ");
         ClickButton(named, IDOK);
@@ -470,7 +478,7 @@ TEST_CASE(SetsAreSavedSwitchedReplacedAndDeletedAtOnceAndOutliveTheLauncher)
         ClickButton(named, IDOK);
         CHECK(IsWindowVisible(named));
         SetText(named, IDC_SAVE_SET_NAME, "Campaign");
-        EndWith(named, IDOK);
+        PressKey(named, VK_RETURN);
     });
     driver.Then(ExpectBox(IDS_SET_NAME_EMPTY));
     driver.Then([](HWND box) {

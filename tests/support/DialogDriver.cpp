@@ -281,6 +281,15 @@ void DragWithMouse(HWND window, POINT from, POINT to, bool escape, const std::fu
     MouseAt(to, MOUSEEVENTF_LEFTUP);
 }
 
+void PressKey(HWND window, WORD key)
+{
+    SetForegroundWindow(window);
+    PumpMessages(300);
+    keybd_event(static_cast<BYTE>(key), 0, 0, 0);
+    keybd_event(static_cast<BYTE>(key), 0, KEYEVENTF_KEYUP, 0);
+    // No pumping here: a loop without IsDialogMessage would hand Enter or Esc to the focused control.
+}
+
 std::vector<int> TabOrder(HWND dialog)
 {
     std::vector<int> ids;

@@ -76,6 +76,9 @@ void PumpMessages(DWORD milliseconds);
 // runs there, then Esc is pressed when asked) and the button is let go; the window is brought to the front
 // first.
 void DragWithMouse(HWND window, POINT from, POINT to, bool escape, const std::function<void()>& whileHeld = {});
+// Real keyboard input: the key pressed and let go in the window, brought to the front first. The window's
+// own loop (a dialog's modal loop, once the step has returned) takes the key, as it takes the player's.
+void PressKey(HWND window, WORD key);
 // The controls' ids in the order the Tab key visits them, from the first.
 std::vector<int> TabOrder(HWND dialog);
 // The mnemonic letters used more than once among the dialog's controls (empty when none clash).
