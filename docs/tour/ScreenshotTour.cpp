@@ -100,9 +100,9 @@ int main(int argc, char** argv)
     WriteSettingDword("Sound Enum Warning", 0);
     WriteSettingDword("Save Rez Files", 1);
     WriteSettingString("Rez Files", "Highlands.rez|Sky Harbour.rez|NightRaid.rez");
-    WriteSubKeySettingString("Add-on Sets", "Highland campaign", "Highlands.rez|Sky Harbour.rez|NightRaid.rez");
-    WriteSubKeySettingString("Add-on Sets", "Arsenal", "weapons_pack.rez");
-    WriteSubKeySettingString("Add-on Sets", "Night raid only", "NightRaid.rez");
+    WriteSettingString("Highland campaign", "Highlands.rez|Sky Harbour.rez|NightRaid.rez", "Add-on Sets");
+    WriteSettingString("Arsenal", "weapons_pack.rez", "Add-on Sets");
+    WriteSettingString("Night raid only", "NightRaid.rez", "Add-on Sets");
 
     if (!launcher.Start(argv[1], "", argv[2])) {
         std::printf("FAILED: cannot start %s\n", argv[1]);

@@ -73,17 +73,6 @@ void ChooseSet(HWND dialog, const std::string& name)
     SelectComboRow(dialog, setList, static_cast<int>(std::find(rows.begin(), rows.end(), name) - rows.begin()));
 }
 
-// A step for "Save add-on set": checks the name it offers, types another and presses OK.
-DialogStep NameTheSet(const std::string& offered, const std::string& typed)
-{
-    return [offered, typed](HWND named) {
-        CHECK_EQ(WindowText(named), "Save add-on set");
-        CHECK_EQ(ControlText(named, IDC_SAVE_SET_NAME), offered);
-        SetText(named, IDC_SAVE_SET_NAME, typed);
-        EndWith(named, IDOK);
-    };
-}
-
 // A step for a question about the set of that name, answered with button.
 DialogStep ExpectSetQuestion(UINT id, const std::string& name, int button)
 {
@@ -344,7 +333,7 @@ TEST_CASE(TooLongAChoiceStoresTheFrontThatReadsBackAndTellsThePlayer)
     });
     CHECK_EQ(game.Open(), 1);
     CHECK_EQ(SettingString("Rez Files"), full);
-    CHECK(SubKeySettingNames(setsKey).empty());
+    CHECK(SettingNames(setsKey).empty());
     LoadChosenArchives();
     CHECK(chosenArchives == names);
     CHECK_EQ(driver.Leftovers(), "");
@@ -355,7 +344,7 @@ TEST_CASE(MoveButtonsFollowTheSelectionAndTheTabOrderRunsDownTheColumn)
     GameFolder game("customize-move-buttons", {"a.rez", "b.rez", "c.rez", "d.rez"});
     WriteSettingDword("Save Rez Files", 1);
     WriteSettingString("Rez Files", "a.rez|b.rez|c.rez");
-    WriteSubKeySettingString(setsKey, "All three", "a.rez|b.rez|c.rez");
+    WriteSettingString("All three", "a.rez|b.rez|c.rez", setsKey);
     DialogDriver driver;
     driver.Then([](HWND d) {
         ChooseSet(d, "All three");  // Delete set, enabled, is in the tab order too
@@ -430,12 +419,12 @@ TEST_CASE(SetsAreSavedSwitchedReplacedAndDeletedAtOnceAndOutliveTheLauncher)
         CHECK(!IsControlEnabled(d, IDC_CUSTOM_DELETE_SET));
         ClickButton(d, IDC_CUSTOM_SAVE_SET);  // Esc
         CHECK(ComboRows(d, setList).empty());
-        CHECK(SubKeySettingNames(setsKey).empty());
+        CHECK(SettingNames(setsKey).empty());
         ClickButton(d, IDC_CUSTOM_SAVE_SET);  // the name is refused twice, then "Campaign" saves a, b
         CHECK(ComboRows(d, setList) == Names({"Campaign"}));
         CHECK_EQ(ComboSelection(d, setList), "Campaign");
         CHECK(IsControlEnabled(d, IDC_CUSTOM_DELETE_SET));
-        CHECK_EQ(SubKeySettingString(setsKey, "Campaign"), "a.rez|b.rez");
+        CHECK_EQ(SettingString("Campaign", setsKey), "a.rez|b.rez");
         DoubleClickListRow(d, chosen, 0);
         DoubleClickListRow(d, chosen, 0);
         Choose(d, "c.rez");
@@ -449,13 +438,13 @@ TEST_CASE(SetsAreSavedSwitchedReplacedAndDeletedAtOnceAndOutliveTheLauncher)
         CHECK(ListRows(d, chosen) == Names({"c.rez", "a.rez"}));
         Choose(d, "d.rez");
         ClickButton(d, IDC_CUSTOM_SAVE_SET);  // replaces "bonus maps" on the second Yes
-        CHECK_EQ(SubKeySettingString(setsKey, "bonus maps"), "c.rez|a.rez|d.rez");
+        CHECK_EQ(SettingString("bonus maps", setsKey), "c.rez|a.rez|d.rez");
         CHECK_EQ(ComboRows(d, setList).size(), 2u);
         ChooseSet(d, "Campaign");
         ClickButton(d, IDC_CUSTOM_DELETE_SET);  // No
         CHECK_EQ(ComboSelection(d, setList), "Campaign");
         ClickButton(d, IDC_CUSTOM_DELETE_SET);  // Yes
-        CHECK_EQ(SubKeySettingString(setsKey, "Campaign"), "(missing)");
+        CHECK_EQ(SettingString("Campaign", setsKey), "(missing)");
         CHECK(ComboRows(d, setList) == Names({"bonus maps"}));
         CHECK_EQ(ComboSelection(d, setList), "");
         CHECK(!IsControlEnabled(d, IDC_CUSTOM_DELETE_SET));
@@ -485,13 +474,17 @@ TEST_CASE(SetsAreSavedSwitchedReplacedAndDeletedAtOnceAndOutliveTheLauncher)
         CHECK(MessageBoxText(box).find("at most 255 characters") != std::string::npos);
         EndWith(box, IDOK);
     });
-    driver.Then(NameTheSet("Campaign", "bonus maps"));
+    driver.Then([](HWND named) {
+        CHECK_EQ(ControlText(named, IDC_SAVE_SET_NAME), "Campaign");
+        SetText(named, IDC_SAVE_SET_NAME, "bonus maps");
+        EndWith(named, IDOK);
+    });
     driver.Then([](HWND named) {
         CHECK_EQ(ControlText(named, IDC_SAVE_SET_NAME), "bonus maps");
         SetText(named, IDC_SAVE_SET_NAME, "BONUS MAPS");  // the same set: names are compared without case
         ClickButton(named, IDOK);                         // No: the dialog stays, nothing is saved
         CHECK(IsWindowVisible(named));
-        CHECK_EQ(SubKeySettingString(setsKey, "bonus maps"), "c.rez|a.rez");
+        CHECK_EQ(SettingString("bonus maps", setsKey), "c.rez|a.rez");
         EndWith(named, IDOK);
     });
     driver.Then(ExpectSetQuestion(IDS_SET_REPLACE, "BONUS MAPS", IDNO));
@@ -534,10 +527,10 @@ TEST_CASE(ALoadedSetShowsAsAStoredChoiceWouldAndOnlyOkStoresIt)
         GameFolder game("customize-set-values");
         WriteSettingDword("Save Rez Files", 1);
         WriteSettingString("Rez Files", "a.rez");
-        WriteSubKeySettingString(setsKey, "Gone", "c.rez|gone.rez||c.rez");
-        WriteSubKeySettingRaw(setsKey, "Number", REG_DWORD, &number, sizeof number);
-        WriteSubKeySettingRaw(setsKey, "Expandable", REG_EXPAND_SZ, "b.rez", 6);
-        WriteSubKeySettingString(setsKey, "Too long", std::string(2042, 'n') + ".rez");
+        WriteSettingString("Gone", "c.rez|gone.rez||c.rez", setsKey);
+        WriteSettingRaw("Number", REG_DWORD, &number, sizeof number, setsKey);
+        WriteSettingRaw("Expandable", REG_EXPAND_SZ, "b.rez", 6, setsKey);
+        WriteSettingString("Too long", std::string(2042, 'n') + ".rez", setsKey);
         DialogDriver driver;
         driver.Then([&](HWND d) {
             CHECK(ComboRows(d, setList) == Names({"Expandable", "Gone", "Number", "Too long"}));
@@ -550,7 +543,7 @@ TEST_CASE(ALoadedSetShowsAsAStoredChoiceWouldAndOnlyOkStoresIt)
         });
         CHECK_EQ(game.Open(), c.end == IDOK ? 1 : 0);
         CHECK_EQ(SettingString("Rez Files"), c.stored);
-        CHECK_EQ(SubKeySettingNames(setsKey).size(), 4u);
+        CHECK_EQ(SettingNames(setsKey).size(), 4u);
         CHECK_EQ(driver.Leftovers(), "");
     }
 }

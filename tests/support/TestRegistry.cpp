@@ -24,37 +24,12 @@ HKEY OpenSettings(REGSAM access, const char* subKey = NULL)
     return key;
 }
 
-HKEY CreateSettings(const char* subKey = NULL)
+HKEY CreateSettings(const char* subKey)
 {
     HKEY key = NULL;
     RegCreateKeyExA(HKEY_LOCAL_MACHINE, SettingsPath(subKey).c_str(), 0, NULL, 0, KEY_READ | KEY_WRITE, NULL, &key,
                     NULL);
     return key;
-}
-
-bool ReadStringIn(const char* subKey, const char* name, std::string* value)
-{
-    HKEY key = OpenSettings(KEY_READ, subKey);
-    if (!key) return false;
-    DWORD type = 0;
-    DWORD size = 0;
-    bool ok = RegQueryValueExA(key, name, NULL, &type, NULL, &size) == ERROR_SUCCESS && type == REG_SZ;
-    if (ok) {
-        std::string text(size + 1, '\0');
-        ok = RegQueryValueExA(key, name, NULL, &type, reinterpret_cast<BYTE*>(&text[0]), &size) == ERROR_SUCCESS;
-        text.resize(lstrlenA(text.c_str()));
-        *value = text;
-    }
-    RegCloseKey(key);
-    return ok;
-}
-
-void WriteRawIn(const char* subKey, const char* name, DWORD type, const void* data, DWORD size)
-{
-    HKEY key = CreateSettings(subKey);
-    if (!key) return;
-    RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
-    RegCloseKey(key);
 }
 
 }  // namespace
@@ -90,30 +65,30 @@ DWORD SettingDword(const char* name, DWORD whenMissing)
     return ReadSettingDword(name, &value) ? value : whenMissing;
 }
 
-bool ReadSettingString(const char* name, std::string* value)
+bool ReadSettingString(const char* name, std::string* value, const char* subKey)
 {
-    return ReadStringIn(NULL, name, value);
+    HKEY key = OpenSettings(KEY_READ, subKey);
+    if (!key) return false;
+    DWORD type = 0;
+    DWORD size = 0;
+    bool ok = RegQueryValueExA(key, name, NULL, &type, NULL, &size) == ERROR_SUCCESS && type == REG_SZ;
+    if (ok) {
+        std::string text(size + 1, '\0');
+        ok = RegQueryValueExA(key, name, NULL, &type, reinterpret_cast<BYTE*>(&text[0]), &size) == ERROR_SUCCESS;
+        text.resize(lstrlenA(text.c_str()));
+        *value = text;
+    }
+    RegCloseKey(key);
+    return ok;
 }
 
-std::string SettingString(const char* name)
+std::string SettingString(const char* name, const char* subKey)
 {
     std::string value;
-    return ReadSettingString(name, &value) ? value : "(missing)";
+    return ReadSettingString(name, &value, subKey) ? value : "(missing)";
 }
 
-void WriteSettingRaw(const char* name, DWORD type, const void* data, DWORD size)
-{
-    WriteRawIn(NULL, name, type, data, size);
-}
-
-void WriteSettingDword(const char* name, DWORD value) { WriteSettingRaw(name, REG_DWORD, &value, sizeof value); }
-
-void WriteSettingString(const char* name, const std::string& value)
-{
-    WriteSettingRaw(name, REG_SZ, value.c_str(), static_cast<DWORD>(value.size() + 1));
-}
-
-std::vector<std::string> SubKeySettingNames(const char* subKey)
+std::vector<std::string> SettingNames(const char* subKey)
 {
     std::vector<std::string> names;
     HKEY key = OpenSettings(KEY_READ, subKey);
@@ -128,20 +103,19 @@ std::vector<std::string> SubKeySettingNames(const char* subKey)
     return names;
 }
 
-std::string SubKeySettingString(const char* subKey, const char* name)
+void WriteSettingRaw(const char* name, DWORD type, const void* data, DWORD size, const char* subKey)
 {
-    std::string value;
-    return ReadStringIn(subKey, name, &value) ? value : "(missing)";
+    HKEY key = CreateSettings(subKey);
+    if (!key) return;
+    RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
+    RegCloseKey(key);
 }
 
-void WriteSubKeySettingRaw(const char* subKey, const char* name, DWORD type, const void* data, DWORD size)
-{
-    WriteRawIn(subKey, name, type, data, size);
-}
+void WriteSettingDword(const char* name, DWORD value) { WriteSettingRaw(name, REG_DWORD, &value, sizeof value); }
 
-void WriteSubKeySettingString(const char* subKey, const char* name, const std::string& value)
+void WriteSettingString(const char* name, const std::string& value, const char* subKey)
 {
-    WriteRawIn(subKey, name, REG_SZ, value.c_str(), static_cast<DWORD>(value.size() + 1));
+    WriteSettingRaw(name, REG_SZ, value.c_str(), static_cast<DWORD>(value.size() + 1), subKey);
 }
 
 void OpenTestStore()
