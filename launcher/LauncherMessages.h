@@ -8,5 +8,7 @@
 int ShowTableMessage(HWND owner, UINT stringId, const char* caption, UINT style);
 // ShowTableMessage with the launcher's caption (string 9).
 int ShowLauncherMessage(HWND owner, UINT stringId, UINT style);
+// ShowLauncherMessage of an entry that is a printf format, filled in with the arguments that follow.
+int ShowLauncherMessageWith(HWND owner, UINT stringId, UINT style, ...);
 
 #endif

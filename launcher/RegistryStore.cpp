@@ -80,12 +80,15 @@ DWORD RegistryStore::ReadDword(const char* name, DWORD defaultValue)
     return defaultValue;
 }
 
-char* RegistryStore::ReadString(const char* name, char* buffer, DWORD* size, const char* defaultText)
+namespace {
+
+// ReadString's work on any key; a null key answers as for a missing value.
+char* ReadStringOf(HKEY key, const char* name, char* buffer, DWORD* size, const char* defaultText)
 {
-    if (isOpen && name && buffer && size && *size > 0) {
+    if (key && name && buffer && size && *size > 0) {
         DWORD capacity = *size;
         DWORD type = 0;
-        LONG result = RegQueryValueExA(currentKey, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), size);
+        LONG result = RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), size);
         if (result == ERROR_SUCCESS && type == REG_SZ) {
             // A value stored without its NUL is terminated here when there is room, and refused when it
             // fills the whole buffer (terminating it would cut the text).
@@ -106,6 +109,20 @@ char* RegistryStore::ReadString(const char* name, char* buffer, DWORD* size, con
     return nullptr;
 }
 
+BOOL WriteStringTo(HKEY key, const char* name, const char* text)
+{
+    if (!key || !name || !text) return FALSE;
+    DWORD length = static_cast<DWORD>(lstrlenA(text)) + 1;
+    return RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text), length) == ERROR_SUCCESS;
+}
+
+}  // namespace
+
+char* RegistryStore::ReadString(const char* name, char* buffer, DWORD* size, const char* defaultText)
+{
+    return ReadStringOf(isOpen ? currentKey : nullptr, name, buffer, size, defaultText);
+}
+
 BOOL RegistryStore::WriteDword(const char* name, DWORD value)
 {
     if (!isOpen || !name) return FALSE;
@@ -115,7 +132,67 @@ BOOL RegistryStore::WriteDword(const char* name, DWORD value)
 
 BOOL RegistryStore::WriteString(const char* name, const char* text)
 {
-    if (!isOpen || !name || !text) return FALSE;
-    DWORD length = static_cast<DWORD>(lstrlenA(text)) + 1;
-    return RegSetValueExA(currentKey, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text), length) == ERROR_SUCCESS;
+    return WriteStringTo(isOpen ? currentKey : nullptr, name, text);
+}
+
+HKEY RegistryStore::OpenSubKey(const char* subKey, REGSAM access)
+{
+    HKEY key = nullptr;
+    if (!isOpen || !subKey || RegOpenKeyExA(currentKey, subKey, 0, access, &key) != ERROR_SUCCESS) return nullptr;
+    return key;
+}
+
+char* RegistryStore::ReadSubKeyString(const char* subKey, const char* name, char* buffer, DWORD* size,
+                                      const char* defaultText)
+{
+    HKEY key = OpenSubKey(subKey, KEY_READ);
+    char* text = ReadStringOf(key, name, buffer, size, defaultText);
+    if (key) RegCloseKey(key);
+    return text;
+}
+
+BOOL RegistryStore::WriteSubKeyString(const char* subKey, const char* name, const char* text)
+{
+    HKEY key = nullptr;
+    if (!isOpen || !subKey || !CreateKey(currentKey, subKey, &key)) return FALSE;
+    BOOL written = WriteStringTo(key, name, text);
+    RegCloseKey(key);
+    return written;
+}
+
+BOOL RegistryStore::SubKeyValueExists(const char* subKey, const char* name)
+{
+    HKEY key = OpenSubKey(subKey, KEY_READ);
+    if (!key) return FALSE;
+    BOOL exists = name && RegQueryValueExA(key, name, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+    RegCloseKey(key);
+    return exists;
+}
+
+BOOL RegistryStore::DeleteSubKeyValue(const char* subKey, const char* name)
+{
+    if (!isOpen || !subKey || !name) return FALSE;
+    HKEY key = nullptr;
+    LONG opened = RegOpenKeyExA(currentKey, subKey, 0, KEY_SET_VALUE, &key);
+    if (opened != ERROR_SUCCESS) return opened == ERROR_FILE_NOT_FOUND;
+    LONG result = RegDeleteValueA(key, name);
+    RegCloseKey(key);
+    return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
+}
+
+std::vector<std::string> RegistryStore::SubKeyValueNames(const char* subKey)
+{
+    std::vector<std::string> names;
+    HKEY key = OpenSubKey(subKey, KEY_READ);
+    if (!key) return names;
+    char name[256];
+    for (DWORD index = 0;; ++index) {
+        DWORD length = sizeof name;
+        LONG result = RegEnumValueA(key, index, name, &length, nullptr, nullptr, nullptr, nullptr);
+        if (result == ERROR_MORE_DATA) continue;  // a name too long for the buffer
+        if (result != ERROR_SUCCESS) break;
+        if (length > 0) names.push_back(std::string(name, length));
+    }
+    RegCloseKey(key);
+    return names;
 }

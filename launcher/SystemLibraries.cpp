@@ -54,8 +54,6 @@ BOOL WINAPI NoDragList(HWND)
     return FALSE;
 }
 
-void WINAPI NoInsertMark(HWND, HWND, int) {}
-
 int WINAPI NoItemAtPoint(HWND, POINT, BOOL)
 {
     return -1;
@@ -134,7 +132,6 @@ const CommonControlCalls& CommonControls()
             initialise(&controls);
         }
         commonControls.MakeDragList = CallOrStandIn(library, "MakeDragList", &NoDragList);
-        commonControls.DrawInsert = CallOrStandIn(library, "DrawInsert", &NoInsertMark);
         commonControls.LBItemFromPt = CallOrStandIn(library, "LBItemFromPt", &NoItemAtPoint);
         commonControls.SetWindowSubclass = CallOrStandIn(library, "SetWindowSubclass", &NoSubclass);
         commonControls.RemoveWindowSubclass = CallOrStandIn(library, "RemoveWindowSubclass", &NoSubclassRemoved);

@@ -22,7 +22,6 @@ const MultimediaCalls& Multimedia();
 // manifest's version 6 they draw every button and list of the launcher's dialogs.
 struct CommonControlCalls {
     BOOL(WINAPI* MakeDragList)(HWND list);
-    void(WINAPI* DrawInsert)(HWND parent, HWND list, int item);
     int(WINAPI* LBItemFromPt)(HWND list, POINT point, BOOL autoScroll);
     BOOL(WINAPI* SetWindowSubclass)(HWND window, SUBCLASSPROC procedure, UINT_PTR id, DWORD_PTR data);
     BOOL(WINAPI* RemoveWindowSubclass)(HWND window, SUBCLASSPROC procedure, UINT_PTR id);

@@ -1,8 +1,7 @@
 // The chosen add-on archives: loading and storing the player's choice.
 #include "options/ChosenArchives.h"
 
-#include <cstdio>
-
+#include "launcher/LauncherMessages.h"
 #include "launcher/LauncherState.h"
 #include "launcher/RegistryStore.h"
 #include "options/ArchiveList.h"
@@ -14,17 +13,6 @@ namespace {
 
 const char* const keepValueName = "Save Rez Files";
 const char* const namesValueName = "Rez Files";
-
-// Tells the player that only the first names of the list were stored.
-void ReportNamesLeftOut(HWND owner, const JoinedArchives& joined)
-{
-    char format[512];
-    if (!LoadTableString(IDS_ARCHIVES_LEFT_OUT, format, sizeof format)) return;
-    char text[600];
-    snprintf(text, sizeof text, format, static_cast<unsigned long>(joined.namesJoined),
-             static_cast<unsigned long>(joined.namesJoined + joined.namesLeftOut));
-    MessageBoxA(owner, text, captionText, MB_OK | MB_ICONWARNING);
-}
 
 }  // namespace
 
@@ -55,5 +43,9 @@ void SaveChosenArchives(HWND dialog)
     // Never store more than the load can read back: a longer text would come back as nothing at all.
     JoinedArchives joined = JoinArchiveNames(chosenArchives, archiveTextLimit);
     theRegistryStore->WriteString(namesValueName, joined.text.c_str());
-    if (joined.namesLeftOut > 0) ReportNamesLeftOut(dialog, joined);
+    if (joined.namesLeftOut > 0) {
+        ShowLauncherMessageWith(dialog, IDS_ARCHIVES_LEFT_OUT, MB_OK | MB_ICONWARNING,
+                                static_cast<unsigned long>(joined.namesJoined),
+                                static_cast<unsigned long>(joined.namesJoined + joined.namesLeftOut));
+    }
 }

@@ -5,14 +5,17 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "launcher/DialogIcon.h"
 #include "launcher/LauncherMessages.h"
 #include "launcher/LauncherState.h"
 #include "launcher/SystemLibraries.h"
+#include "options/AddonSets.h"
 #include "options/ArchiveList.h"
 #include "options/ChosenArchives.h"
 #include "options/CustomFolder.h"
+#include "options/SaveSetDialog.h"
 #include "resource.h"
 #include "utils/ListBoxRows.h"
 
@@ -22,6 +25,7 @@ namespace {
 // no drag runs). One dialog is open at a time.
 UINT dragListMessage = 0;
 int dragFrom = -1;
+RECT shownMark = {0, 0, 0, 0};  // where the insertion mark is drawn; empty when none is
 const UINT_PTR chosenKeysId = 1;
 
 // Room for one archive name: a name of the stored list may be as long as the whole stored text.
@@ -84,8 +88,70 @@ LRESULT CALLBACK ChosenListKeys(HWND list, UINT message, WPARAM wParam, LPARAM l
     return CommonControls().DefSubclassProc(list, message, wParam, lParam);
 }
 
-// A drag in the chosen list: the dragged entry takes the place of the row it is dropped on, which the
-// insertion mark points at while it moves. A drop outside the list, or a cancelled drag, changes nothing.
+// The gap of the chosen list that a drag at this screen point points at: 0 before the first row up to the
+// row count after the last. Over a row it is the row's nearer edge; in the empty space under the last row it
+// is the end. -1 anywhere else; with autoScroll a pointer just above or below the list scrolls it.
+int DropGapAt(HWND list, POINT point, BOOL autoScroll)
+{
+    int row = CommonControls().LBItemFromPt(list, point, autoScroll);
+    ScreenToClient(list, &point);
+    RECT rect;
+    if (row >= 0) {
+        if (SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&rect)) == LB_ERR)
+            return -1;
+        return point.y * 2 < rect.top + rect.bottom ? row : row + 1;
+    }
+    int count = ListRowCount(list);
+    RECT client;
+    if (count == 0 || !GetClientRect(list, &client) || !PtInRect(&client, point)) return -1;
+    if (SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(count - 1), reinterpret_cast<LPARAM>(&rect)) == LB_ERR)
+        return -1;
+    return point.y >= rect.bottom ? count : -1;
+}
+
+// Draws the insertion mark, an arrow in the dialog's margin left of the list pointing at the gap, and takes
+// away the one drawn before; gap -1 only takes it away. The mark is ours rather than DrawInsert's, which
+// can only point at the top edge of a row and so has no mark for the end of the list.
+void DrawDropMark(HWND dialog, HWND list, int gap)
+{
+    RECT mark = {0, 0, 0, 0};
+    RECT row;
+    int count = ListRowCount(list);
+    bool atEnd = gap == count && count > 0;
+    if (gap >= 0 && gap <= count &&
+        SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(atEnd ? gap - 1 : gap),
+                     reinterpret_cast<LPARAM>(&row)) != LB_ERR) {
+        POINT tip = {0, atEnd ? row.bottom : row.top};
+        MapWindowPoints(list, dialog, &tip, 1);
+        RECT frame;
+        GetWindowRect(list, &frame);
+        MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&frame), 2);
+        tip.x = frame.left - 1;
+        mark = {tip.x - 12, tip.y - 6, tip.x + 1, tip.y + 7};
+    }
+    if (EqualRect(&mark, &shownMark)) return;
+    if (!IsRectEmpty(&shownMark)) {
+        InvalidateRect(dialog, &shownMark, TRUE);
+        UpdateWindow(dialog);
+    }
+    shownMark = mark;
+    if (IsRectEmpty(&mark)) return;
+    int x = mark.right - 1;
+    int y = mark.top + 6;
+    const POINT arrow[] = {{x, y},          {x - 6, y - 6}, {x - 6, y - 2}, {x - 12, y - 2},
+                           {x - 12, y + 2}, {x - 6, y + 2}, {x - 6, y + 6}};
+    HDC dc = GetDC(dialog);
+    if (!dc) return;
+    HGDIOBJ oldBrush = SelectObject(dc, GetSysColorBrush(COLOR_WINDOWTEXT));
+    HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
+    Polygon(dc, arrow, sizeof arrow / sizeof arrow[0]);
+    SelectObject(dc, oldPen);
+    SelectObject(dc, oldBrush);
+    ReleaseDC(dialog, dc);
+}
+
+// A drag in the chosen list: the dragged entry goes into the gap that the insertion mark points at while it
+// moves. A drop outside the list, or a cancelled drag, changes nothing.
 LRESULT OnChosenListDrag(HWND dialog, const DRAGLISTINFO& drag)
 {
     switch (drag.uNotification) {
@@ -93,20 +159,21 @@ LRESULT OnChosenListDrag(HWND dialog, const DRAGLISTINFO& drag)
             dragFrom = CommonControls().LBItemFromPt(drag.hWnd, drag.ptCursor, FALSE);
             return dragFrom >= 0;
         case DL_DRAGGING: {
-            int over = dragFrom >= 0 ? CommonControls().LBItemFromPt(drag.hWnd, drag.ptCursor, TRUE) : -1;
-            CommonControls().DrawInsert(dialog, drag.hWnd, over);
-            return over >= 0 ? DL_MOVECURSOR : DL_STOPCURSOR;
+            int gap = dragFrom >= 0 ? DropGapAt(drag.hWnd, drag.ptCursor, TRUE) : -1;
+            DrawDropMark(dialog, drag.hWnd, gap);
+            return gap >= 0 ? DL_MOVECURSOR : DL_STOPCURSOR;
         }
         case DL_DROPPED: {
-            CommonControls().DrawInsert(dialog, drag.hWnd, -1);
-            int to = CommonControls().LBItemFromPt(drag.hWnd, drag.ptCursor, FALSE);
-            if (dragFrom >= 0 && to >= 0) MoveArchiveRow(drag.hWnd, dragFrom, to);
+            DrawDropMark(dialog, drag.hWnd, -1);
+            int gap = DropGapAt(drag.hWnd, drag.ptCursor, FALSE);
+            // Taken out of its row first, the entry lands one row higher when its gap lies below that row.
+            if (dragFrom >= 0 && gap >= 0) MoveArchiveRow(drag.hWnd, dragFrom, gap > dragFrom ? gap - 1 : gap);
             dragFrom = -1;
             UpdateArchiveButtons(dialog);
             return 0;
         }
         default:  // DL_CANCELDRAG
-            CommonControls().DrawInsert(dialog, drag.hWnd, -1);
+            DrawDropMark(dialog, drag.hWnd, -1);
             dragFrom = -1;
             return 0;
     }
@@ -120,6 +187,101 @@ BOOL OnDragListMessage(HWND dialog, const DRAGLISTINFO* drag)
     return TRUE;
 }
 
+// Names whose files have gone from "Custom" still show: the choice is the player's to change.
+void ShowChosenNames(HWND chosen, const std::vector<std::string>& names)
+{
+    ClearListRows(chosen);
+    for (const std::string& name : names) AddListRow(chosen, name.c_str());
+}
+
+// The chosen list's names, top to bottom; a row that cannot be read is left out.
+std::vector<std::string> ChosenListNames(HWND dialog)
+{
+    std::vector<std::string> names;
+    HWND chosen = GetDlgItem(dialog, IDC_CUSTOM_CHOSEN);
+    int count = ListRowCount(chosen);
+    char name[archiveNameCapacity];
+    for (int row = 0; row < count; ++row) {
+        if (ListRowText(chosen, row, name, sizeof name)) names.push_back(name);
+    }
+    return names;
+}
+
+// The name of the set selected in the set list; false when none is.
+bool SelectedSetName(HWND dialog, std::string* name)
+{
+    HWND sets = GetDlgItem(dialog, IDC_CUSTOM_SET);
+    LRESULT row = SendMessageA(sets, CB_GETCURSEL, 0, 0);
+    LRESULT length = row == CB_ERR ? CB_ERR : SendMessageA(sets, CB_GETLBTEXTLEN, static_cast<WPARAM>(row), 0);
+    if (length == CB_ERR) return false;
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    if (SendMessageA(sets, CB_GETLBTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&text[0])) == CB_ERR)
+        return false;
+    *name = text.c_str();
+    return true;
+}
+
+// Delete set is enabled exactly when a set is selected.
+void UpdateSetButtons(HWND dialog)
+{
+    bool selected = SendDlgItemMessageA(dialog, IDC_CUSTOM_SET, CB_GETCURSEL, 0, 0) != CB_ERR;
+    EnableArchiveButton(dialog, IDC_CUSTOM_DELETE_SET, IDC_CUSTOM_SET, selected);
+}
+
+// Lists the stored sets and selects the one named, found without regard to case as the registry finds it;
+// nothing is selected when select is null.
+void FillSetList(HWND dialog, const char* select)
+{
+    HWND sets = GetDlgItem(dialog, IDC_CUSTOM_SET);
+    SendMessageA(sets, CB_RESETCONTENT, 0, 0);
+    for (const std::string& name : StoredAddonSets())
+        SendMessageA(sets, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    LRESULT row =
+        select ? SendMessageA(sets, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(select))
+               : CB_ERR;
+    SendMessageA(sets, CB_SETCURSEL, row == CB_ERR ? static_cast<WPARAM>(-1) : static_cast<WPARAM>(row), 0);
+    UpdateSetButtons(dialog);
+}
+
+// A set chosen in the set list replaces the chosen list, as the stored choice fills it at the opening;
+// nothing is stored until OK.
+void OnSetChosen(HWND dialog)
+{
+    std::string name;
+    if (SelectedSetName(dialog, &name))
+        ShowChosenNames(GetDlgItem(dialog, IDC_CUSTOM_CHOSEN), LoadAddonSet(name.c_str()));
+    UpdateArchiveButtons(dialog);
+    UpdateSetButtons(dialog);
+}
+
+// Saves the chosen list as it stands as a set, under a name the small dialog asks for, and selects it. A
+// list too long to read back is refused before a name is asked for.
+void OnSaveSet(HWND dialog)
+{
+    JoinedArchives joined = JoinArchiveNames(ChosenListNames(dialog), archiveTextLimit);
+    if (joined.namesLeftOut > 0) {
+        ShowLauncherMessageWith(dialog, IDS_SET_TOO_LONG, MB_OK | MB_ICONWARNING,
+                                static_cast<unsigned long>(joined.namesJoined),
+                                static_cast<unsigned long>(joined.namesJoined + joined.namesLeftOut));
+        return;
+    }
+    std::string selected;
+    std::string saved;
+    bool hasSelected = SelectedSetName(dialog, &selected);
+    if (ShowSaveSet(dialog, hasSelected ? selected.c_str() : nullptr, joined.text.c_str(), &saved))
+        FillSetList(dialog, saved.c_str());
+}
+
+// Deletes the selected set after the player's Yes; the chosen list stays as it is.
+void OnDeleteSet(HWND dialog)
+{
+    std::string name;
+    if (!SelectedSetName(dialog, &name)) return;
+    if (ShowLauncherMessageWith(dialog, IDS_SET_DELETE, MB_YESNO | MB_ICONQUESTION, name.c_str()) != IDYES) return;
+    DeleteAddonSet(name.c_str());
+    FillSetList(dialog, nullptr);
+}
+
 BOOL OnInitCustomize(HWND dialog)
 {
     LoadChosenArchives();
@@ -127,10 +289,11 @@ BOOL OnInitCustomize(HWND dialog)
 
     HWND chosen = GetDlgItem(dialog, IDC_CUSTOM_CHOSEN);
     if (ScanCustomFolder(GetDlgItem(dialog, IDC_CUSTOM_AVAILABLE)) > 0) {
-        // Names whose files have gone from "Custom" still show: the choice is the player's to change.
-        for (const std::string& name : chosenArchives) AddListRow(chosen, name.c_str());
+        ShowChosenNames(chosen, chosenArchives);
+        FillSetList(dialog, nullptr);
         dragListMessage = RegisterWindowMessageA(DRAGLISTMSGSTRING);
         dragFrom = -1;
+        SetRectEmpty(&shownMark);
         CommonControls().MakeDragList(chosen);
         CommonControls().SetWindowSubclass(chosen, ChosenListKeys, chosenKeysId, 0);
         UpdateArchiveButtons(dialog);
@@ -144,13 +307,7 @@ BOOL OnInitCustomize(HWND dialog)
 
 void OnCustomizeOk(HWND dialog)
 {
-    chosenArchives.clear();
-    HWND chosen = GetDlgItem(dialog, IDC_CUSTOM_CHOSEN);
-    int count = ListRowCount(chosen);
-    char name[archiveNameCapacity];
-    for (int row = 0; row < count; ++row) {
-        if (ListRowText(chosen, row, name, sizeof name)) chosenArchives.push_back(name);
-    }
+    chosenArchives = ChosenListNames(dialog);
     SaveChosenArchives(dialog);
     EndDialog(dialog, 1);
 }
@@ -190,11 +347,19 @@ BOOL OnCustomizeCommand(HWND dialog, int id, int code)
             case IDC_CUSTOM_DOWN:
                 MoveAndUpdate(dialog, 1);
                 return TRUE;
+            case IDC_CUSTOM_SAVE_SET:
+                OnSaveSet(dialog);
+                return TRUE;
+            case IDC_CUSTOM_DELETE_SET:
+                OnDeleteSet(dialog);
+                return TRUE;
             default:
                 return TRUE;
         }
     }
-    if (code == LBN_SELCHANGE) {
+    if (id == IDC_CUSTOM_SET) {
+        if (code == CBN_SELCHANGE) OnSetChosen(dialog);  // the same number as LBN_SELCHANGE
+    } else if (code == LBN_SELCHANGE) {
         UpdateArchiveButtons(dialog);
     } else if (code == LBN_DBLCLK && id == IDC_CUSTOM_AVAILABLE) {
         AddAndUpdate(dialog);

@@ -1,4 +1,5 @@
-// The add-on archive dialog "CUSTOMIZE": the ".rez" files of the folder "Custom" picked into an ordered list.
+// The add-on archive dialog "CUSTOMIZE": the ".rez" files of the folder "Custom" picked into an ordered list,
+// which can be saved as a named add-on set and replaced by one.
 #ifndef TUMBLERIDGE_CUSTOMIZEDIALOG_H
 #define TUMBLERIDGE_CUSTOMIZEDIALOG_H
 

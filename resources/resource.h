@@ -129,6 +129,17 @@
 #define IDC_CUSTOM_UP               1044
 #define IDC_CUSTOM_DOWN             1045
 
+// ---------------------------------------------------------------- add-on sets: "CUSTOMIZE" and "SAVE_SET"
+#define IDC_CUSTOM_SET              1046    // the drop-down list of the sets
+#define IDC_CUSTOM_SAVE_SET         1047
+#define IDC_CUSTOM_DELETE_SET       1048
+#define IDC_SAVE_SET_NAME           1049    // "SAVE_SET": the name box
+#define IDS_SET_TOO_LONG            110     // their messages, in the string table
+#define IDS_SET_NAME_EMPTY          111
+#define IDS_SET_NAME_TOO_LONG       112
+#define IDS_SET_REPLACE             113
+#define IDS_SET_DELETE              114
+
 // ---------------------------------------------------------------- "3DSOUND"
 #define IDC_SOUND_PROVIDERS         1075
 #define IDC_SOUND_3D_SAMPLES        1076

@@ -70,9 +70,13 @@ HWND Open(HWND from, int command, const std::function<bool(HWND)>& match, const 
     return opened;
 }
 
-// An add-on not chosen yet and a middle chosen one selected, so that every button of the dialog is enabled.
+// The set "Highland campaign" loaded (the stored choice), an add-on not chosen yet and a middle chosen one
+// selected, so that every button of the dialog is enabled.
 void SelectAddOns(HWND dialog)
 {
+    SendDlgItemMessageA(dialog, IDC_CUSTOM_SET, CB_SETCURSEL, 1, 0);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_CUSTOM_SET, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_CUSTOM_SET)));
     LRESULT notChosen = SendDlgItemMessageA(dialog, IDC_CUSTOM_AVAILABLE, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                             reinterpret_cast<LPARAM>("weapons_pack.rez"));
     SendDlgItemMessageA(dialog, IDC_CUSTOM_AVAILABLE, LB_SETCURSEL, static_cast<WPARAM>(notChosen), 0);
@@ -96,6 +100,9 @@ int main(int argc, char** argv)
     WriteSettingDword("Sound Enum Warning", 0);
     WriteSettingDword("Save Rez Files", 1);
     WriteSettingString("Rez Files", "Highlands.rez|Sky Harbour.rez|NightRaid.rez");
+    WriteSettingString("Highland campaign", "Highlands.rez|Sky Harbour.rez|NightRaid.rez", "Add-on Sets");
+    WriteSettingString("Arsenal", "weapons_pack.rez", "Add-on Sets");
+    WriteSettingString("Night raid only", "NightRaid.rez", "Add-on Sets");
 
     if (!launcher.Start(argv[1], "", argv[2])) {
         std::printf("FAILED: cannot start %s\n", argv[1]);
@@ -147,7 +154,13 @@ int main(int argc, char** argv)
     }
     Sleep(300);
 
-    Open(main, IDC_GAME_CUSTOMIZE, HasControl(IDC_CUSTOM_AVAILABLE), "customize", true, SelectAddOns);
+    HWND customize = Open(main, IDC_GAME_CUSTOMIZE, HasControl(IDC_CUSTOM_AVAILABLE), "customize", false, SelectAddOns);
+    if (customize) {
+        Open(customize, IDC_CUSTOM_SAVE_SET, HasControl(IDC_SAVE_SET_NAME), "save-set");
+        Sleep(300);
+        PostMessageA(customize, WM_COMMAND, IDCANCEL, 0);
+        for (int i = 0; i < 100 && IsWindow(customize); ++i) Sleep(50);
+    }
     Sleep(300);
     Open(main, IDC_GAME_PREVIEWS,
          [](HWND window) { return GetDlgItem(window, IDC_PREVIEW_MOVIES) || GetDlgItem(window, IDC_PREVIEW_DEMOS); },

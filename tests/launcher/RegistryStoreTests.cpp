@@ -1,4 +1,8 @@
 // The settings store against Wine's real registry.
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "TestKit.h"
 #include "TestRegistry.h"
 #include "launcher/RegistryStore.h"
@@ -142,4 +146,41 @@ TEST_CASE(ASubKeyBecomesTheCurrentKey)
     CHECK_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Harrowmark\\Tumbleridge\\1.0\\Extra", 0, KEY_READ, &key),
              ERROR_SUCCESS);
     RegCloseKey(key);
+}
+
+TEST_CASE(AGroupKeyBelowTheCurrentKeyIsReadWrittenListedAndEmptiedValueByValue)
+{
+    FreshStore fresh;
+    RegistryStore& store = fresh.store;
+    char buffer[16];
+    DWORD size = sizeof buffer;
+    // Before the first write there is no key: everything answers as for missing values.
+    CHECK_EQ(store.ReadSubKeyString("Group", "First", buffer, &size, "none"), "none");
+    CHECK(store.SubKeyValueNames("Group").empty());
+    CHECK(!store.SubKeyValueExists("Group", "First"));
+    CHECK(store.DeleteSubKeyValue("Group", "First"));
+    CHECK(store.WriteSubKeyString("Group", "First", "one"));
+    CHECK_EQ(SettingString("First", "Group"), "one");
+    CHECK(!SettingExists("First"));
+    size = sizeof buffer;
+    CHECK_EQ(store.ReadSubKeyString("Group", "FIRST", buffer, &size, NULL), "one");  // names without regard to case
+    CHECK(store.SubKeyValueExists("Group", "first"));
+    // Values of every type are listed; one of another type reads as the default.
+    DWORD number = 5;
+    WriteSettingRaw("Number", REG_DWORD, &number, sizeof number, "Group");
+    std::string longest(255, 'L');
+    WriteSettingString(longest.c_str(), "x", "Group");
+    WriteSettingString((longest + "L").c_str(), "too long a name", "Group");
+    WriteSettingString("", "the unnamed value", "Group");
+    size = sizeof buffer;
+    CHECK_EQ(store.ReadSubKeyString("Group", "Number", buffer, &size, "default"), "default");
+    std::vector<std::string> names = store.SubKeyValueNames("Group");
+    std::sort(names.begin(), names.end());
+    CHECK(names == std::vector<std::string>({"First", longest, "Number"}));
+    CHECK(store.DeleteSubKeyValue("Group", "first"));
+    CHECK_EQ(SettingString("First", "Group"), "(missing)");
+    store.Close();
+    CHECK(!store.WriteSubKeyString("Group", "After Close", "x"));
+    CHECK(!store.DeleteSubKeyValue("Group", "Number"));
+    CHECK_EQ(SettingNames("Group").size(), 4u);
 }

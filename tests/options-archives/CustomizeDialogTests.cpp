@@ -1,8 +1,10 @@
 // The real "CUSTOMIZE" dialog driven in-process over a game folder of its own, against the real registry.
 #include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 #include "DialogDriver.h"
+#include "ScreenShot.h"
 #include "TestFiles.h"
 #include "TestKit.h"
 #include "TestRegistry.h"
@@ -61,6 +63,27 @@ void Choose(HWND dialog, const std::string& name)
     ClickButton(dialog, IDC_CUSTOM_ADD);
 }
 
+const int setList = IDC_CUSTOM_SET;
+const char* const setsKey = "Add-on Sets";
+
+// Chooses the named set in the set list, as the player does.
+void ChooseSet(HWND dialog, const std::string& name)
+{
+    Names rows = ComboRows(dialog, setList);
+    SelectComboRow(dialog, setList, static_cast<int>(std::find(rows.begin(), rows.end(), name) - rows.begin()));
+}
+
+// A step for a question about the set of that name, answered with button.
+DialogStep ExpectSetQuestion(UINT id, const std::string& name, int button)
+{
+    return [id, name, button](HWND box) {
+        std::string text = TableString(id);
+        text.replace(text.find("%s"), 2, name);
+        CHECK_EQ(MessageBoxText(box), text);
+        EndWith(box, button);
+    };
+}
+
 bool CanMove(HWND dialog, bool up, bool down)
 {
     return IsControlEnabled(dialog, IDC_CUSTOM_UP) == up && IsControlEnabled(dialog, IDC_CUSTOM_DOWN) == down;
@@ -75,7 +98,39 @@ struct Reorder {
     int to;   // for a drag: a row, or -1 for the left of the list
     int end;
     const char* expected;
+    int quarter = 1;  // for a drag: how far down row `to` the pointer goes, in quarters of the row's height
+                      // (6: into the empty space under it)
 };
+
+// The screen point a drag row's pointer goes to, and the one edge between rows (screen y) that the insertion
+// mark must point at there: the nearer edge of the row under the pointer, the last row's lower edge below it.
+POINT DragTarget(HWND list, const Reorder& step, int* markY)
+{
+    RECT item = {};
+    SendMessageA(list, LB_GETITEMRECT, std::max(step.to, 0), reinterpret_cast<LPARAM>(&item));
+    int height = item.bottom - item.top;
+    POINT target = {step.to < 0 ? item.left - 20 : item.left + 10, item.top + height * step.quarter / 4};
+    POINT edge = {0, step.quarter < 2 ? item.top : item.bottom};
+    ClientToScreen(list, &target);
+    ClientToScreen(list, &edge);
+    *markY = step.to < 0 ? -1 : edge.y;
+    return target;
+}
+
+// The rows of the strip just left of the list where the insertion mark is drawn (dark on the dialog).
+std::vector<int> MarkRows(HWND list)
+{
+    RECT frame;
+    GetWindowRect(list, &frame);
+    int x = frame.left - 4;
+    ScreenShot strip(RECT{x, frame.top - 8, x + 1, frame.bottom + 8});
+    std::vector<int> rows;
+    for (int y = strip.top; y < strip.top + strip.height; ++y) {
+        COLORREF colour = strip.At(x, y);
+        if (GetRValue(colour) < 96 && GetGValue(colour) < 96 && GetBValue(colour) < 96) rows.push_back(y);
+    }
+    return rows;
+}
 
 void Apply(HWND dialog, const Reorder& step)
 {
@@ -87,14 +142,20 @@ void Apply(HWND dialog, const Reorder& step)
     } else if (step.how > 0) {
         ClickButton(dialog, step.how);
     } else {
-        POINT points[2];
-        for (int end = 0; end < 2; ++end) {
-            RECT item = {};
-            SendMessageA(list, LB_GETITEMRECT, std::max(end ? step.to : step.from, 0), reinterpret_cast<LPARAM>(&item));
-            points[end] = {end && step.to < 0 ? item.left - 20 : item.left + 10, (item.top + item.bottom) / 2};
-            ClientToScreen(list, &points[end]);
-        }
-        DragWithMouse(dialog, points[0], points[1], step.how < 0);
+        RECT item = {};
+        SendMessageA(list, LB_GETITEMRECT, step.from, reinterpret_cast<LPARAM>(&item));
+        POINT from = {item.left + 10, (item.top + item.bottom) / 2};
+        ClientToScreen(list, &from);
+        int markY = -1;
+        POINT to = DragTarget(list, step, &markY);
+        DragWithMouse(dialog, from, to, step.how < 0, [&] {
+            // The mark is drawn only over the list, and then only at the gap the drop will fill.
+            std::vector<int> rows = MarkRows(list);
+            CHECK_EQ(rows.empty(), markY < 0);
+            for (int y : rows) {
+                if (std::abs(y - markY) > 3) CHECK_EQ(y, markY);
+            }
+        });
     }
     EndWith(dialog, step.end);
 }
@@ -258,7 +319,13 @@ TEST_CASE(TooLongAChoiceStoresTheFrontThatReadsBackAndTellsThePlayer)
     driver.Then([](HWND d) {
         CHECK_EQ(ListCount(d, chosen), 16);
         Choose(d, "a.rez");
-        ClickButton(d, IDOK);  // the warning comes up before the click returns
+        ClickButton(d, IDC_CUSTOM_SAVE_SET);  // refused before a name is asked for
+        ClickButton(d, IDOK);                 // the warning comes up before the click returns
+    });
+    driver.Then([](HWND box) {
+        CHECK(MessageBoxText(box).find("The add-on set was not saved") == 0);
+        CHECK(MessageBoxText(box).find("only the first 16 of the 17 chosen") != std::string::npos);
+        EndWith(box, IDOK);
     });
     driver.Then([](HWND box) {
         CHECK(MessageBoxText(box).find("Only the first 16 of the 17 chosen") == 0);
@@ -266,6 +333,7 @@ TEST_CASE(TooLongAChoiceStoresTheFrontThatReadsBackAndTellsThePlayer)
     });
     CHECK_EQ(game.Open(), 1);
     CHECK_EQ(SettingString("Rez Files"), full);
+    CHECK(SettingNames(setsKey).empty());
     LoadChosenArchives();
     CHECK(chosenArchives == names);
     CHECK_EQ(driver.Leftovers(), "");
@@ -276,8 +344,10 @@ TEST_CASE(MoveButtonsFollowTheSelectionAndTheTabOrderRunsDownTheColumn)
     GameFolder game("customize-move-buttons", {"a.rez", "b.rez", "c.rez", "d.rez"});
     WriteSettingDword("Save Rez Files", 1);
     WriteSettingString("Rez Files", "a.rez|b.rez|c.rez");
+    WriteSettingString("All three", "a.rez|b.rez|c.rez", setsKey);
     DialogDriver driver;
     driver.Then([](HWND d) {
+        ChooseSet(d, "All three");  // Delete set, enabled, is in the tab order too
         CHECK(CanMove(d, false, false));
         SelectListRow(d, chosen, 0);
         CHECK(CanMove(d, false, true));  // the first cannot move up, the last not down
@@ -286,8 +356,9 @@ TEST_CASE(MoveButtonsFollowTheSelectionAndTheTabOrderRunsDownTheColumn)
         SelectListRow(d, chosen, 1);
         CHECK(CanMove(d, true, true));
         SelectListRow(d, available, RowOf(d, available, "d.rez"));
-        CHECK(TabOrder(d) == std::vector<int>({available, IDC_CUSTOM_ADD, chosen, IDC_CUSTOM_REMOVE, IDC_CUSTOM_UP,
-                                               IDC_CUSTOM_DOWN, IDC_CUSTOM_KEEP, IDOK, IDCANCEL}));
+        CHECK(TabOrder(d) ==
+              std::vector<int>({available, IDC_CUSTOM_ADD, chosen, IDC_CUSTOM_REMOVE, IDC_CUSTOM_UP, IDC_CUSTOM_DOWN,
+                                setList, IDC_CUSTOM_SAVE_SET, IDC_CUSTOM_DELETE_SET, IDC_CUSTOM_KEEP, IDOK, IDCANCEL}));
         CHECK_EQ(MnemonicClashes(d), "");
         ClickButton(d, IDC_CUSTOM_DOWN);  // the moved entry stays selected, now last
         CHECK_EQ(ListSelection(d, chosen), 2);
@@ -301,6 +372,7 @@ TEST_CASE(MoveButtonsFollowTheSelectionAndTheTabOrderRunsDownTheColumn)
 TEST_CASE(ButtonsKeysAndDragsReorderTheChoiceThatOkStores)
 {
     const char* abc = "a.rez|b.rez|c.rez";
+    const char* abcd = "a.rez|b.rez|c.rez|d.rez";
     const Reorder steps[] = {
         {abc, 0, IDC_CUSTOM_DOWN, 0, IDOK, "b.rez|a.rez|c.rez"},
         {abc, 1, IDC_CUSTOM_UP, 0, IDOK, "b.rez|a.rez|c.rez"},
@@ -308,9 +380,14 @@ TEST_CASE(ButtonsKeysAndDragsReorderTheChoiceThatOkStores)
         {abc, 1, VK_DOWN, 0, IDOK, "a.rez|c.rez|b.rez"},
         {abc, 0, VK_UP, 0, IDOK, abc},
         {abc, 2, 0, 0, IDOK, "c.rez|a.rez|b.rez"},
-        {abc, 0, 0, 2, IDOK, "b.rez|c.rez|a.rez"},
-        {abc, 0, 0, -1, IDOK, abc},  // dropped outside the list
-        {abc, 2, -1, 0, IDOK, abc},  // Esc pressed during the drag
+        {abc, 0, 0, 2, IDOK, "b.rez|a.rez|c.rez"},     // down onto the last row's upper half: before it
+        {abc, 0, 0, 2, IDOK, "b.rez|c.rez|a.rez", 3},  // onto its lower half: after it
+        {abc, 1, 0, 2, IDOK, "a.rez|c.rez|b.rez", 6},  // into the empty space under it: at the end
+        {abcd, 0, 0, 1, IDOK, "b.rez|a.rez|c.rez|d.rez", 3},
+        {abcd, 3, 0, 1, IDOK, "a.rez|b.rez|d.rez|c.rez", 3},
+        {abcd, 1, 0, 1, IDOK, abcd, 3},  // onto its own lower edge: nothing moves
+        {abc, 0, 0, -1, IDOK, abc},      // dropped outside the list
+        {abc, 2, -1, 0, IDOK, abc},      // Esc pressed during the drag
         {abc, 0, IDC_CUSTOM_DOWN, 0, IDCANCEL, abc},
         {"a.rez|a.rez|c.rez", 1, IDC_CUSTOM_DOWN, 0, IDOK, "a.rez|c.rez|a.rez"},  // a duplicate moves alone
     };
@@ -328,5 +405,145 @@ TEST_CASE(ButtonsKeysAndDragsReorderTheChoiceThatOkStores)
         CHECK_EQ(SettingString("Rez Files"), step.expected);
         CHECK_EQ(game.Open(), 0);
         CHECK_EQ(driver.PendingSteps(), 0u);
+    }
+}
+
+TEST_CASE(SetsAreSavedSwitchedReplacedAndDeletedAtOnceAndOutliveTheLauncher)
+{
+    GameFolder game("customize-sets", {"a.rez", "b.rez", "c.rez", "d.rez"});
+    WriteSettingDword("Save Rez Files", 1);
+    WriteSettingString("Rez Files", "a.rez|b.rez");
+    DialogDriver driver;
+    driver.Then([](HWND d) {
+        CHECK(ComboRows(d, setList).empty());
+        CHECK(!IsControlEnabled(d, IDC_CUSTOM_DELETE_SET));
+        ClickButton(d, IDC_CUSTOM_SAVE_SET);  // Esc
+        CHECK(ComboRows(d, setList).empty());
+        CHECK(SettingNames(setsKey).empty());
+        ClickButton(d, IDC_CUSTOM_SAVE_SET);  // the name is refused twice, then "Campaign" saves a, b
+        CHECK(ComboRows(d, setList) == Names({"Campaign"}));
+        CHECK_EQ(ComboSelection(d, setList), "Campaign");
+        CHECK(IsControlEnabled(d, IDC_CUSTOM_DELETE_SET));
+        CHECK_EQ(SettingString("Campaign", setsKey), "a.rez|b.rez");
+        DoubleClickListRow(d, chosen, 0);
+        DoubleClickListRow(d, chosen, 0);
+        Choose(d, "c.rez");
+        Choose(d, "a.rez");
+        ClickButton(d, IDC_CUSTOM_SAVE_SET);  // offered "Campaign", saved as "bonus maps"
+        CHECK(ComboRows(d, setList) == Names({"bonus maps", "Campaign"}));
+        CHECK_EQ(ComboSelection(d, setList), "bonus maps");
+        ChooseSet(d, "Campaign");
+        CHECK(ListRows(d, chosen) == Names({"a.rez", "b.rez"}));
+        ChooseSet(d, "bonus maps");
+        CHECK(ListRows(d, chosen) == Names({"c.rez", "a.rez"}));
+        Choose(d, "d.rez");
+        ClickButton(d, IDC_CUSTOM_SAVE_SET);  // replaces "bonus maps" on the second Yes
+        CHECK_EQ(SettingString("bonus maps", setsKey), "c.rez|a.rez|d.rez");
+        CHECK_EQ(ComboRows(d, setList).size(), 2u);
+        ChooseSet(d, "Campaign");
+        ClickButton(d, IDC_CUSTOM_DELETE_SET);  // No
+        CHECK_EQ(ComboSelection(d, setList), "Campaign");
+        ClickButton(d, IDC_CUSTOM_DELETE_SET);  // Yes
+        CHECK_EQ(SettingString("Campaign", setsKey), "(missing)");
+        CHECK(ComboRows(d, setList) == Names({"bonus maps"}));
+        CHECK_EQ(ComboSelection(d, setList), "");
+        CHECK(!IsControlEnabled(d, IDC_CUSTOM_DELETE_SET));
+        CHECK(ListRows(d, chosen) == Names({"a.rez", "b.rez"}));
+        ChooseSet(d, "bonus maps");
+        CHECK(ListRows(d, chosen) == Names({"c.rez", "a.rez", "d.rez"}));
+        EndWith(d, IDCANCEL);
+    });
+    driver.Then([](HWND named) {
+        CHECK(TabOrder(named) == std::vector<int>({IDC_SAVE_SET_NAME, IDOK, IDCANCEL}));
+        SetText(named, IDC_SAVE_SET_NAME, "Not saved");
+        PressKey(named, VK_ESCAPE);
+    });
+    driver.Then([](HWND named) {
+        CHECK_EQ(ControlText(named, IDC_SAVE_SET_NAME), "");
+        SetText(named, IDC_SAVE_SET_NAME, " \t ");
+        ClickButton(named, IDOK);
+        CHECK(IsWindowVisible(named));
+        SetText(named, IDC_SAVE_SET_NAME, std::string(256, 'x'));
+        ClickButton(named, IDOK);
+        CHECK(IsWindowVisible(named));
+        SetText(named, IDC_SAVE_SET_NAME, "Campaign");
+        PressKey(named, VK_RETURN);
+    });
+    driver.Then(ExpectBox(IDS_SET_NAME_EMPTY));
+    driver.Then([](HWND box) {
+        CHECK(MessageBoxText(box).find("at most 255 characters") != std::string::npos);
+        EndWith(box, IDOK);
+    });
+    driver.Then([](HWND named) {
+        CHECK_EQ(ControlText(named, IDC_SAVE_SET_NAME), "Campaign");
+        SetText(named, IDC_SAVE_SET_NAME, "bonus maps");
+        EndWith(named, IDOK);
+    });
+    driver.Then([](HWND named) {
+        CHECK_EQ(ControlText(named, IDC_SAVE_SET_NAME), "bonus maps");
+        SetText(named, IDC_SAVE_SET_NAME, "BONUS MAPS");  // the same set: names are compared without case
+        ClickButton(named, IDOK);                         // No: the dialog stays, nothing is saved
+        CHECK(IsWindowVisible(named));
+        CHECK_EQ(SettingString("bonus maps", setsKey), "c.rez|a.rez");
+        EndWith(named, IDOK);
+    });
+    driver.Then(ExpectSetQuestion(IDS_SET_REPLACE, "BONUS MAPS", IDNO));
+    driver.Then(ExpectSetQuestion(IDS_SET_REPLACE, "BONUS MAPS", IDYES));
+    driver.Then(ExpectSetQuestion(IDS_SET_DELETE, "Campaign", IDNO));
+    driver.Then(ExpectSetQuestion(IDS_SET_DELETE, "Campaign", IDYES));
+    CHECK_EQ(game.Open(), 0);
+    CHECK_EQ(SettingString("Rez Files"), "a.rez|b.rez");  // Cancel after loading stores nothing
+
+    // A launcher started again finds the set; OK after loading it stores its list as the choice.
+    CloseTestStore();
+    OpenTestStore();
+    driver.Then([](HWND d) {
+        CHECK(ComboRows(d, setList) == Names({"bonus maps"}));
+        CHECK_EQ(ComboSelection(d, setList), "");
+        ChooseSet(d, "bonus maps");
+        EndWith(d, IDOK);
+    });
+    CHECK_EQ(game.Open(), 1);
+    CHECK_EQ(SettingString("Rez Files"), "c.rez|a.rez|d.rez");
+    CHECK_EQ(driver.Leftovers(), "");
+}
+
+TEST_CASE(ALoadedSetShowsAsAStoredChoiceWouldAndOnlyOkStoresIt)
+{
+    struct Case {
+        const char* set;
+        int end;
+        Names shown;
+        const char* stored;
+    } cases[] = {
+        {"Gone", IDOK, {"c.rez", "gone.rez", "c.rez"}, "c.rez|gone.rez|c.rez"},  // a file gone from "Custom"
+        {"Gone", IDCANCEL, {"c.rez", "gone.rez", "c.rez"}, "a.rez"},
+        {"Number", IDOK, {}, ""},  // values that are no whole text load as empty sets
+        {"Expandable", IDOK, {}, ""},
+        {"Too long", IDOK, {}, ""},
+    };
+    const DWORD number = 7;
+    for (const Case& c : cases) {
+        GameFolder game("customize-set-values");
+        WriteSettingDword("Save Rez Files", 1);
+        WriteSettingString("Rez Files", "a.rez");
+        WriteSettingString("Gone", "c.rez|gone.rez||c.rez", setsKey);
+        WriteSettingRaw("Number", REG_DWORD, &number, sizeof number, setsKey);
+        WriteSettingRaw("Expandable", REG_EXPAND_SZ, "b.rez", 6, setsKey);
+        WriteSettingString("Too long", std::string(2042, 'n') + ".rez", setsKey);
+        DialogDriver driver;
+        driver.Then([&](HWND d) {
+            CHECK(ComboRows(d, setList) == Names({"Expandable", "Gone", "Number", "Too long"}));
+            SelectListRow(d, chosen, 0);
+            ChooseSet(d, c.set);
+            CHECK(ListRows(d, chosen) == c.shown);
+            CHECK(!IsControlEnabled(d, IDC_CUSTOM_REMOVE));  // the buttons follow the new list
+            CHECK(IsControlEnabled(d, IDC_CUSTOM_DELETE_SET));
+            EndWith(d, c.end);
+        });
+        CHECK_EQ(game.Open(), c.end == IDOK ? 1 : 0);
+        CHECK_EQ(SettingString("Rez Files"), c.stored);
+        CHECK_EQ(SettingNames(setsKey).size(), 4u);
+        CHECK_EQ(driver.Leftovers(), "");
     }
 }

@@ -210,6 +210,39 @@ void DoubleClickListRow(HWND dialog, int id, int row)
     SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, LBN_DBLCLK), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
+namespace {
+
+std::string ComboRow(HWND dialog, int id, LRESULT row)
+{
+    LRESULT length = SendDlgItemMessageA(dialog, id, CB_GETLBTEXTLEN, static_cast<WPARAM>(row), 0);
+    if (length == CB_ERR) return "";
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    SendDlgItemMessageA(dialog, id, CB_GETLBTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(static_cast<size_t>(length));
+    return text;
+}
+
+}  // namespace
+
+std::vector<std::string> ComboRows(HWND dialog, int id)
+{
+    std::vector<std::string> rows;
+    LRESULT count = SendDlgItemMessageA(dialog, id, CB_GETCOUNT, 0, 0);
+    for (LRESULT row = 0; row < count; ++row) rows.push_back(ComboRow(dialog, id, row));
+    return rows;
+}
+
+std::string ComboSelection(HWND dialog, int id)
+{
+    return ComboRow(dialog, id, SendDlgItemMessageA(dialog, id, CB_GETCURSEL, 0, 0));
+}
+
+void SelectComboRow(HWND dialog, int id, int row)
+{
+    SendDlgItemMessageA(dialog, id, CB_SETCURSEL, static_cast<WPARAM>(row), 0);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
 bool IsControlEnabled(HWND dialog, int id)
 {
     HWND control = GetDlgItem(dialog, id);
@@ -246,7 +279,7 @@ void MouseAt(POINT point, DWORD flags)
 
 }  // namespace
 
-void DragWithMouse(HWND window, POINT from, POINT to, bool escape)
+void DragWithMouse(HWND window, POINT from, POINT to, bool escape, const std::function<void()>& whileHeld)
 {
     // A window that has just opened may not be on the screen yet, and input would go past it.
     SetForegroundWindow(window);
@@ -256,12 +289,22 @@ void DragWithMouse(HWND window, POINT from, POINT to, bool escape)
     POINT halfWay = {(from.x + to.x) / 2, (from.y + to.y) / 2};  // as a hand moves it
     MouseAt(halfWay, 0);
     MouseAt(to, 0);
+    if (whileHeld) whileHeld();
     if (escape) {
         keybd_event(VK_ESCAPE, 0, 0, 0);
         keybd_event(VK_ESCAPE, 0, KEYEVENTF_KEYUP, 0);
         PumpMessages(100);
     }
     MouseAt(to, MOUSEEVENTF_LEFTUP);
+}
+
+void PressKey(HWND window, WORD key)
+{
+    SetForegroundWindow(window);
+    PumpMessages(300);
+    keybd_event(static_cast<BYTE>(key), 0, 0, 0);
+    keybd_event(static_cast<BYTE>(key), 0, KEYEVENTF_KEYUP, 0);
+    // No pumping here: a loop without IsDialogMessage would hand Enter or Esc to the focused control.
 }
 
 std::vector<int> TabOrder(HWND dialog)

@@ -64,12 +64,21 @@ std::vector<std::string> ListRows(HWND dialog, int id);
 int ListSelection(HWND dialog, int id);
 void SelectListRow(HWND dialog, int id, int row);
 void DoubleClickListRow(HWND dialog, int id, int row);
+// Drop-down lists: rows, the selected row's text ("" when none is), and a choice made like the player's
+// (CBN_SELCHANGE sent; -1 for no row).
+std::vector<std::string> ComboRows(HWND dialog, int id);
+std::string ComboSelection(HWND dialog, int id);
+void SelectComboRow(HWND dialog, int id, int row);
 bool IsControlEnabled(HWND dialog, int id);
 // Runs the thread's messages for the given time, as a modal loop would.
 void PumpMessages(DWORD milliseconds);
-// Real mouse input: the left button goes down at one screen point, the pointer moves to another (Esc is
-// pressed there when asked) and the button is let go; the window is brought to the front first.
-void DragWithMouse(HWND window, POINT from, POINT to, bool escape);
+// Real mouse input: the left button goes down at one screen point, the pointer moves to another (whileHeld
+// runs there, then Esc is pressed when asked) and the button is let go; the window is brought to the front
+// first.
+void DragWithMouse(HWND window, POINT from, POINT to, bool escape, const std::function<void()>& whileHeld = {});
+// Real keyboard input: the key pressed and let go in the window, brought to the front first. The window's
+// own loop (a dialog's modal loop, once the step has returned) takes the key, as it takes the player's.
+void PressKey(HWND window, WORD key);
 // The controls' ids in the order the Tab key visits them, from the first.
 std::vector<int> TabOrder(HWND dialog);
 // The mnemonic letters used more than once among the dialog's controls (empty when none clash).

@@ -11,17 +11,24 @@ const char* const settingsKeyPath = "Software\\Harrowmark\\Tumbleridge\\1.0";
 
 namespace {
 
-HKEY OpenSettings(REGSAM access)
+// The settings key, or the key below it when subKey is given.
+std::string SettingsPath(const char* subKey)
+{
+    return subKey ? std::string(settingsKeyPath) + "\\" + subKey : std::string(settingsKeyPath);
+}
+
+HKEY OpenSettings(REGSAM access, const char* subKey = NULL)
 {
     HKEY key = NULL;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, settingsKeyPath, 0, access, &key) != ERROR_SUCCESS) return NULL;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, SettingsPath(subKey).c_str(), 0, access, &key) != ERROR_SUCCESS) return NULL;
     return key;
 }
 
-HKEY CreateSettings()
+HKEY CreateSettings(const char* subKey)
 {
     HKEY key = NULL;
-    RegCreateKeyExA(HKEY_LOCAL_MACHINE, settingsKeyPath, 0, NULL, 0, KEY_READ | KEY_WRITE, NULL, &key, NULL);
+    RegCreateKeyExA(HKEY_LOCAL_MACHINE, SettingsPath(subKey).c_str(), 0, NULL, 0, KEY_READ | KEY_WRITE, NULL, &key,
+                    NULL);
     return key;
 }
 
@@ -58,9 +65,9 @@ DWORD SettingDword(const char* name, DWORD whenMissing)
     return ReadSettingDword(name, &value) ? value : whenMissing;
 }
 
-bool ReadSettingString(const char* name, std::string* value)
+bool ReadSettingString(const char* name, std::string* value, const char* subKey)
 {
-    HKEY key = OpenSettings(KEY_READ);
+    HKEY key = OpenSettings(KEY_READ, subKey);
     if (!key) return false;
     DWORD type = 0;
     DWORD size = 0;
@@ -75,15 +82,30 @@ bool ReadSettingString(const char* name, std::string* value)
     return ok;
 }
 
-std::string SettingString(const char* name)
+std::string SettingString(const char* name, const char* subKey)
 {
     std::string value;
-    return ReadSettingString(name, &value) ? value : "(missing)";
+    return ReadSettingString(name, &value, subKey) ? value : "(missing)";
 }
 
-void WriteSettingRaw(const char* name, DWORD type, const void* data, DWORD size)
+std::vector<std::string> SettingNames(const char* subKey)
 {
-    HKEY key = CreateSettings();
+    std::vector<std::string> names;
+    HKEY key = OpenSettings(KEY_READ, subKey);
+    if (!key) return names;
+    char name[16384];
+    DWORD length = sizeof name;
+    for (DWORD index = 0; RegEnumValueA(key, index, name, &length, NULL, NULL, NULL, NULL) == ERROR_SUCCESS; ++index) {
+        names.push_back(std::string(name, length));
+        length = sizeof name;
+    }
+    RegCloseKey(key);
+    return names;
+}
+
+void WriteSettingRaw(const char* name, DWORD type, const void* data, DWORD size, const char* subKey)
+{
+    HKEY key = CreateSettings(subKey);
     if (!key) return;
     RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
     RegCloseKey(key);
@@ -91,9 +113,9 @@ void WriteSettingRaw(const char* name, DWORD type, const void* data, DWORD size)
 
 void WriteSettingDword(const char* name, DWORD value) { WriteSettingRaw(name, REG_DWORD, &value, sizeof value); }
 
-void WriteSettingString(const char* name, const std::string& value)
+void WriteSettingString(const char* name, const std::string& value, const char* subKey)
 {
-    WriteSettingRaw(name, REG_SZ, value.c_str(), static_cast<DWORD>(value.size() + 1));
+    WriteSettingRaw(name, REG_SZ, value.c_str(), static_cast<DWORD>(value.size() + 1), subKey);
 }
 
 void OpenTestStore()
