@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "utils/CharacterWalk.h"
+
 namespace {
 
 bool IsBlank(char c)
@@ -17,13 +19,20 @@ unsigned char Folded(char c)
     return byte >= 'A' && byte <= 'Z' ? static_cast<unsigned char>(byte - 'A' + 'a') : byte;
 }
 
-// Below, equal or above 0 as a sorts before, with or after b when case is left aside.
+// Below, equal or above 0 as a sorts before, with or after b when case is left aside. The texts are walked
+// by character: both bytes of a two-byte character are compared as they are.
 int CompareFolded(const std::string& a, const std::string& b)
 {
     size_t common = std::min(a.size(), b.size());
-    for (size_t i = 0; i < common; ++i) {
-        int difference = Folded(a[i]) - Folded(b[i]);
-        if (difference != 0) return difference;
+    size_t bytes = 1;
+    for (size_t i = 0; i < common; i += bytes) {
+        bytes = CharacterBytes(a.c_str() + i);
+        bool folds = bytes == 1 && CharacterBytes(b.c_str() + i) == 1;
+        for (size_t k = i; k < i + bytes && k < common; ++k) {
+            int difference = folds ? Folded(a[k]) - Folded(b[k])
+                                   : static_cast<unsigned char>(a[k]) - static_cast<unsigned char>(b[k]);
+            if (difference != 0) return difference;
+        }
     }
     return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
 }

@@ -1,6 +1,7 @@
 // Checking and ordering the names of add-on sets.
 #include <vector>
 
+#include "CodePages.h"
 #include "TestKit.h"
 #include "options/AddonSetNames.h"
 
@@ -46,4 +47,9 @@ TEST_CASE(SetNamesSortWithoutRegardToCaseAndStayInAFixedOrder)
         SortSetNames(&c.given);
         CHECK(c.given == c.sorted);
     }
+    // In code page 932 a second byte is no letter: ザ "\x83\x5A" stays before ダ "\x83\x60".
+    Names kana = {"\x83\x60", "\x83\x5A"};
+    UsingLeadBytes japanese(CodePage932());
+    SortSetNames(&kana);
+    CHECK(kana == Names({"\x83\x5A", "\x83\x60"}));
 }
