@@ -4,10 +4,12 @@
 # names from the exe's symbols (a build that is not stripped). Usage: check-i686.sh <exe> <objdump>
 set -u
 exe="$1"; objdump="$2"
+# The exception tables, which the linker puts among the code, are data, and their bytes read as any instruction.
 # tzcnt is left out: compilers write "rep bsf", which objdump shows as tzcnt and older processors run as bsf.
 beyond='%x?mm[0-9]|%ymm|^(prefetch|sfence|lfence|mfence|[ls]dmxcsr|fxsave|fxrstor|movnti|clflush|fisttp|popcnt|lzcnt|crc32|movbe)'
 functions="$("$objdump" -d -C --no-show-raw-insn "$exe" | awk -F '\t' -v beyond="$beyond" '
     /^[0-9a-f]+ <.*>:$/ { name = substr($0, index($0, "<") + 1); sub(/>:$/, "", name); next }
+    name == ".gcc_except_table" { next }
     NF >= 2 && $2 ~ beyond && !(name in seen) { seen[name] = 1; print name }')"
 allowed='Sse2|VectorBlocks'
 others="$(printf '%s\n' "$functions" | grep -vE "$allowed" | grep .)"
