@@ -102,7 +102,7 @@ int CRandom()
 void ChooseMainPicture()
 {
     int count = PictureCountFromText(pictureCountText);
-    std::srand(Multimedia().timeGetTime());
+    std::srand(GetTickCount());
     uint32_t last = lastRandom;
     ChoosePicture(count, &last, CRandom, chosenPictureName, sizeof chosenPictureName);
     lastRandom = last;
@@ -158,7 +158,7 @@ int LauncherMain(HINSTANCE instance, const char* arguments)
     STARTUP_STEP("loader, to the entry point");
     theApplication.instance = instance;
     theApplication.arguments = arguments;
-    // The libraries the first dialog needs load on their own thread while the checks below run.
+    // The common controls, which the first dialog needs, load on a thread of their own while the checks below run.
     LibraryPreload preload;
 
     RunningPrograms running = CheckRunningPrograms();

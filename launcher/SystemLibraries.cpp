@@ -103,8 +103,6 @@ LoadedFlag shellLoaded;
 
 DWORD WINAPI PreloadLibraries(void*)
 {
-    Multimedia();
-    STARTUP_STEP("preload thread: multimedia library");
     CommonControls();
     STARTUP_STEP("preload thread: common controls");
     return 0;
@@ -116,7 +114,6 @@ const MultimediaCalls& Multimedia()
 {
     LoadOnce(&multimediaLoaded, [] {
         HMODULE library = LoadFromSystemFolder("winmm.dll");
-        multimedia.timeGetTime = CallOrStandIn(library, "timeGetTime", &GetTickCount);
         multimedia.PlaySoundA = CallOrStandIn(library, "PlaySoundA", &NoSound);
     });
     return multimedia;

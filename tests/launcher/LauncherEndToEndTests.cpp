@@ -7,6 +7,8 @@
 #include "launcher/LauncherState.h"
 #include "resource.h"
 
+#include <algorithm>
+
 namespace {
 
 const char* const firstRunSwitches[] = {"Disable Sound",    "Disable Music",   "Disable Movies", "Disable Fog",
@@ -65,6 +67,23 @@ TEST_CASE(QuitFromTheMainDialogEndsWithOneAndStartsNothing)
     Sleep(300);
     CHECK(!FileExists(JoinPath(game.path, "engine-started.txt")));
     CHECK_EQ(SettingDword("Num Launcher Runs", 0), 1u);
+}
+
+// The main dialog shows with the common controls loaded; the multimedia library and the shell are left
+// until a dialog first needs them.
+TEST_CASE(TheMainDialogShowsWithoutTheMultimediaLibraryOrTheShell)
+{
+    ClearLauncherSettings();
+    GameFolder game("launch-libraries", {"tumbleridge.rez"});
+    LauncherRun launcher(game);
+    REQUIRE(launcher.WaitForMain() != NULL);
+    std::vector<std::string> modules;
+    REQUIRE(ProcessModuleNames(launcher.program.Id(), &modules));
+    auto loaded = [&](const char* name) { return std::find(modules.begin(), modules.end(), name) != modules.end(); };
+    CHECK(loaded("comctl32.dll"));
+    CHECK(!loaded("winmm.dll"));
+    CHECK(!loaded("shell32.dll"));
+    CHECK_EQ(launcher.Quit(), 1L);
 }
 
 TEST_CASE(MissingMainArchiveIsReportedOnEveryAttempt)
