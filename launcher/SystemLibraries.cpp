@@ -149,7 +149,15 @@ const ShellCalls& Shell()
     return shell;
 }
 
-LibraryPreload::LibraryPreload() : thread(CreateThread(nullptr, 0, PreloadLibraries, nullptr, 0, nullptr)) {}
+HANDLE LibraryPreload::StartThread(LPTHREAD_START_ROUTINE routine)
+{
+    return CreateThread(nullptr, 0, routine, nullptr, 0, nullptr);
+}
+
+LibraryPreload::LibraryPreload(ThreadStarter start) : thread(start(PreloadLibraries))
+{
+    if (!thread) PreloadLibraries(nullptr);
+}
 
 LibraryPreload::~LibraryPreload()
 {

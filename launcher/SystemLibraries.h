@@ -37,10 +37,15 @@ struct ShellCalls {
 const ShellCalls& Shell();
 
 // Loads the common controls on a thread of its own, so that the loader's work overlaps the start-up checks.
-// When no thread can be made, they are loaded on their first use instead.
+// When no thread can be made, they are loaded at once on the caller's thread instead, so that either way
+// they are loaded and initialised before the first dialog.
 class LibraryPreload {
 public:
-    LibraryPreload();
+    // Starts the routine on a new thread and returns its handle, or null when no thread can be made.
+    typedef HANDLE (*ThreadStarter)(LPTHREAD_START_ROUTINE routine);
+    static HANDLE StartThread(LPTHREAD_START_ROUTINE routine);  // CreateThread with the default stack
+
+    explicit LibraryPreload(ThreadStarter start = StartThread);
     ~LibraryPreload();  // Finish
     LibraryPreload(const LibraryPreload&) = delete;
     LibraryPreload& operator=(const LibraryPreload&) = delete;
