@@ -158,8 +158,6 @@ int LauncherMain(HINSTANCE instance, const char* arguments)
     STARTUP_STEP("loader, to the entry point");
     theApplication.instance = instance;
     theApplication.arguments = arguments;
-    // The common controls, which the first dialog needs, load on a thread of their own while the checks below run.
-    LibraryPreload preload;
 
     RunningPrograms running = CheckRunningPrograms();
     STARTUP_STEP("instance checks");
@@ -170,7 +168,7 @@ int LauncherMain(HINSTANCE instance, const char* arguments)
     STARTUP_STEP("start-up texts");
 
     if (running.engine) {
-        preload.Finish();
+        CommonControls();  // the message box is drawn as the launcher's dialogs are
         ShowTableMessage(nullptr, IDS_ALREADY_RUNNING, captionText, MB_ICONINFORMATION);
         return 0;
     }
@@ -197,8 +195,10 @@ int LauncherMain(HINSTANCE instance, const char* arguments)
     STARTUP_STEP("commands, add-ons");
     LocateArchives(FindGameDisc());
     STARTUP_STEP("second disc search, archives");
-    preload.Finish();
-    STARTUP_STEP("libraries preloaded");
+    // On this thread, which shows every window: a second thread that loaded them while this one ran the
+    // checks above cost more under Wine than it saved, and the first window then took longer to make.
+    CommonControls();
+    STARTUP_STEP("common controls");
     LoadCursors();
     STARTUP_STEP("cursors");
 

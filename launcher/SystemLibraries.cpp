@@ -1,10 +1,9 @@
-// The multimedia library, the common controls and the shell, loaded on first use or by the preload thread.
+// The multimedia library, the common controls and the shell, loaded on first use.
 #include "launcher/SystemLibraries.h"
 
 #include <shellapi.h>
 
 #include "launcher/ProcLookup.h"
-#include "launcher/StartupSteps.h"
 #include "utils/PathJoin.h"
 
 namespace {
@@ -101,13 +100,6 @@ LoadedFlag commonControlsLoaded;
 ShellCalls shell;
 LoadedFlag shellLoaded;
 
-DWORD WINAPI PreloadLibraries(void*)
-{
-    CommonControls();
-    STARTUP_STEP("preload thread: common controls");
-    return 0;
-}
-
 }  // namespace
 
 const MultimediaCalls& Multimedia()
@@ -147,27 +139,4 @@ const ShellCalls& Shell()
         shell.ShellExecuteA = CallOrStandIn(library, "ShellExecuteA", &NoShell);
     });
     return shell;
-}
-
-HANDLE LibraryPreload::StartThread(LPTHREAD_START_ROUTINE routine)
-{
-    return CreateThread(nullptr, 0, routine, nullptr, 0, nullptr);
-}
-
-LibraryPreload::LibraryPreload(ThreadStarter start) : thread(start(PreloadLibraries))
-{
-    if (!thread) PreloadLibraries(nullptr);
-}
-
-LibraryPreload::~LibraryPreload()
-{
-    Finish();
-}
-
-void LibraryPreload::Finish()
-{
-    if (!thread) return;
-    WaitForSingleObject(thread, INFINITE);
-    CloseHandle(thread);
-    thread = nullptr;
 }

@@ -36,28 +36,4 @@ struct ShellCalls {
 };
 const ShellCalls& Shell();
 
-// Loads the common controls on a thread of its own, so that the loader's work overlaps the start-up checks.
-// When no thread can be made, they are loaded at once on the caller's thread instead, so that either way
-// they are loaded and initialised before the first dialog.
-class LibraryPreload {
-public:
-    // Starts the routine on a new thread and returns its handle, or null when no thread can be made.
-    typedef HANDLE (*ThreadStarter)(LPTHREAD_START_ROUTINE routine);
-    static HANDLE StartThread(LPTHREAD_START_ROUTINE routine);  // CreateThread with the default stack
-
-    explicit LibraryPreload(ThreadStarter start = StartThread);
-    ~LibraryPreload();  // Finish
-    LibraryPreload(const LibraryPreload&) = delete;
-    LibraryPreload& operator=(const LibraryPreload&) = delete;
-
-    // Waits until the thread has ended. Until then the caller makes no call that draws or makes a window:
-    // under Wine such a call can load the display driver, and a load on two threads at once can stop both.
-    // The launcher finishes the preload on every way out, as a process that ends while another of its
-    // threads is inside the loader can hang in the loader's lock.
-    void Finish();
-
-private:
-    HANDLE thread;
-};
-
 #endif

@@ -14,7 +14,7 @@ if(WIN32)
     # The launcher's own sources that carry step marks, compiled again with the marks on; the linker takes
     # them before the unmarked copies in tr_core.
     add_executable(bench_launcher_steps WIN32 ${TR_ROOT}/launcher/WinMain.cpp ${TR_ROOT}/launcher/LauncherMain.cpp
-                   ${TR_ROOT}/mainwindow/MainDialog.cpp ${TR_ROOT}/launcher/SystemLibraries.cpp
+                   ${TR_ROOT}/mainwindow/MainDialog.cpp
                    bench/startup/StepRecorder.cpp $<TARGET_OBJECTS:tr_resources>)
     target_link_libraries(bench_launcher_steps PRIVATE tr_core)
     target_link_options(bench_launcher_steps PRIVATE -mwindows)

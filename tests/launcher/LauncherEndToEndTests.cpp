@@ -14,6 +14,15 @@ namespace {
 const char* const firstRunSwitches[] = {"Disable Sound",    "Disable Music",   "Disable Movies", "Disable Fog",
                                         "Disable Joystick", "Disable TripBuf", "Disable Cursor", "Disable Loadscreen"};
 
+// Whether the running launcher has loaded the module; the case ends when no snapshot of its modules can be
+// taken.
+bool LauncherHasLoaded(const LauncherRun& launcher, const char* module)
+{
+    std::vector<std::string> modules;
+    REQUIRE(ProcessModuleNames(launcher.program.Id(), &modules));
+    return std::find(modules.begin(), modules.end(), module) != modules.end();
+}
+
 }  // namespace
 
 TEST_CASE(GoGameStartsTheEngineWithTitleAndArchivesAndStoresTheFirstRun)
@@ -77,12 +86,9 @@ TEST_CASE(TheMainDialogShowsWithoutTheMultimediaLibraryOrTheShell)
     GameFolder game("launch-libraries", {"tumbleridge.rez"});
     LauncherRun launcher(game);
     REQUIRE(launcher.WaitForMain() != NULL);
-    std::vector<std::string> modules;
-    REQUIRE(ProcessModuleNames(launcher.program.Id(), &modules));
-    auto loaded = [&](const char* name) { return std::find(modules.begin(), modules.end(), name) != modules.end(); };
-    CHECK(loaded("comctl32.dll"));
-    CHECK(!loaded("winmm.dll"));
-    CHECK(!loaded("shell32.dll"));
+    CHECK(LauncherHasLoaded(launcher, "comctl32.dll"));
+    CHECK(!LauncherHasLoaded(launcher, "winmm.dll"));
+    CHECK(!LauncherHasLoaded(launcher, "shell32.dll"));
     CHECK_EQ(launcher.Quit(), 1L);
 }
 
@@ -169,6 +175,7 @@ TEST_CASE(ARunningEngineInTheGameFolderRefusesTheStart)
     HWND box = launcher.WaitForBox(IDS_ALREADY_RUNNING);
     REQUIRE(box != NULL);
     CHECK_EQ(MessageBoxText(box), "Tumbleridge is already running.");
+    CHECK(LauncherHasLoaded(launcher, "comctl32.dll"));  // drawn as the launcher's dialogs are
     EndWith(box, IDOK);
     CHECK_EQ(launcher.WaitForExit(), 0L);
     CHECK(!SettingExists("Num Launcher Runs"));
