@@ -57,6 +57,7 @@ BOOL OnInitMain(HWND dialog)
     STARTUP_STEP("main dialog created");
     SetWindowTextA(dialog, "Tumbleridge");
     SetLauncherIcon(dialog, launcherModule);
+    STARTUP_STEP("main dialog title, icon");
     LoadMainPictures(dialog);
     linkZones[0] = ZoneOfControl(dialog, IDC_GAME_LINK_ZONE1);
     linkZones[1] = ZoneOfControl(dialog, IDC_GAME_LINK_ZONE2);
