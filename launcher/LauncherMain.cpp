@@ -95,6 +95,22 @@ void LoadCursors()
     arrowCursor = LoadCursorA(nullptr, IDC_ARROW);
 }
 
+// Whether the game disc and the archives are still to be looked for in this run.
+bool discAndArchivesPending = false;
+
+// Looks for the game disc and the archives, the first time a result of the main loop needs them (launching
+// or starting the set-up program), so that the main window never waits for a disc drive: a drive can take
+// seconds to answer.
+void FindDiscAndArchives()
+{
+    if (!discAndArchivesPending) return;
+    discAndArchivesPending = false;
+    char discLetter = FindGameDisc();
+    discRoot[0] = '\0';
+    if (discLetter) wsprintfA(discRoot, "%c:\\", discLetter);
+    LocateArchives(FindGameDisc());
+}
+
 int CRandom()
 {
     return std::rand();
@@ -103,7 +119,7 @@ int CRandom()
 void ChooseMainPicture()
 {
     int count = PictureCountFromText(pictureCountText);
-    std::srand(Multimedia().timeGetTime());
+    std::srand(GetTickCount());
     uint32_t last = lastRandom;
     ChoosePicture(count, &last, CRandom, chosenPictureName, sizeof chosenPictureName);
     lastRandom = last;
@@ -123,8 +139,10 @@ void RunMainLoop(LauncherSwitches switches)
         switches.play = false;
 
         if (result == MainResultPlay || result == MainResultPlayMulti) {
+            FindDiscAndArchives();
             if (LaunchEngine()) return;
         } else if (result == MainResultSetup) {
+            FindDiscAndArchives();
             if (RunSetupFromDisc()) return;
             ShowLauncherMessage(nullptr, IDS_SETUP_FAILED, MB_ICONERROR);
         } else {
@@ -161,8 +179,6 @@ int LauncherMain(HINSTANCE instance, const char* arguments)
     UseLeadBytes(AnsiCodePageLeadBytes());
     theApplication.instance = instance;
     theApplication.arguments = arguments;
-    // The libraries the first dialog needs load on their own thread while the checks below run.
-    LibraryPreload preload;
 
     RunningPrograms running = CheckRunningPrograms();
     STARTUP_STEP("instance checks");
@@ -173,7 +189,7 @@ int LauncherMain(HINSTANCE instance, const char* arguments)
     STARTUP_STEP("start-up texts");
 
     if (running.engine) {
-        preload.Finish();
+        CommonControls();  // the message box is drawn as the launcher's dialogs are
         ShowTableMessage(nullptr, IDS_ALREADY_RUNNING, captionText, MB_ICONINFORMATION);
         return 0;
     }
@@ -187,21 +203,18 @@ int LauncherMain(HINSTANCE instance, const char* arguments)
     }
     STARTUP_STEP("registry key");
 
-    char discLetter = FindGameDisc();
-    discRoot[0] = '\0';
-    if (discLetter) wsprintfA(discRoot, "%c:\\", discLetter);
-    STARTUP_STEP("disc search");
-
     LoadRunSettings();
     LoadSoundSettings(theRegistryStore);
     STARTUP_STEP("run and sound settings");
     LoadConsoleCommands();
     LoadChosenArchives();
     STARTUP_STEP("commands, add-ons");
-    LocateArchives(FindGameDisc());
-    STARTUP_STEP("second disc search, archives");
-    preload.Finish();
-    STARTUP_STEP("libraries preloaded");
+    discRoot[0] = '\0';
+    discAndArchivesPending = true;
+    // On this thread, which shows every window: a second thread that loaded them while this one ran the
+    // checks above cost more under Wine than it saved, and the first window then took longer to make.
+    CommonControls();
+    STARTUP_STEP("common controls");
     LoadCursors();
     STARTUP_STEP("cursors");
 

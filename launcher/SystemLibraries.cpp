@@ -1,10 +1,9 @@
-// The multimedia library, the common controls and the shell, loaded on first use or by the preload thread.
+// The multimedia library, the common controls and the shell, loaded on first use.
 #include "launcher/SystemLibraries.h"
 
 #include <shellapi.h>
 
 #include "launcher/ProcLookup.h"
-#include "launcher/StartupSteps.h"
 #include "utils/PathJoin.h"
 
 namespace {
@@ -99,22 +98,12 @@ LoadedFlag commonControlsLoaded;
 ShellCalls shell;
 LoadedFlag shellLoaded;
 
-DWORD WINAPI PreloadLibraries(void*)
-{
-    Multimedia();
-    STARTUP_STEP("preload thread: multimedia library");
-    CommonControls();
-    STARTUP_STEP("preload thread: common controls");
-    return 0;
-}
-
 }  // namespace
 
 const MultimediaCalls& Multimedia()
 {
     LoadOnce(&multimediaLoaded, [] {
         HMODULE library = LoadFromSystemFolder("winmm.dll");
-        multimedia.timeGetTime = CallOrStandIn(library, "timeGetTime", &GetTickCount);
         multimedia.PlaySoundA = CallOrStandIn(library, "PlaySoundA", &NoSound);
     });
     return multimedia;
@@ -147,19 +136,4 @@ const ShellCalls& Shell()
         shell.ShellExecuteA = CallOrStandIn(library, "ShellExecuteA", &NoShell);
     });
     return shell;
-}
-
-LibraryPreload::LibraryPreload() : thread(CreateThread(nullptr, 0, PreloadLibraries, nullptr, 0, nullptr)) {}
-
-LibraryPreload::~LibraryPreload()
-{
-    Finish();
-}
-
-void LibraryPreload::Finish()
-{
-    if (!thread) return;
-    WaitForSingleObject(thread, INFINITE);
-    CloseHandle(thread);
-    thread = nullptr;
 }

@@ -9,11 +9,11 @@
 // The exe does not import the multimedia library, the common controls or the shell, so the loader does not
 // load them before the launcher's first instruction. Each accessor loads its library on the first call, from
 // any thread (a call made while another thread loads it waits for that load), and returns the calls the
-// launcher makes into it. A library or call that is missing gets a stand-in with the failure answer of the
-// real call, so a caller never finds a null pointer.
+// launcher makes into it (the multimedia library, for one, loads when a dialog first plays or stops a sound).
+// A library or call that is missing gets a stand-in with the failure answer of the real call, so a caller
+// never finds a null pointer.
 
 struct MultimediaCalls {
-    DWORD(WINAPI* timeGetTime)();  // GetTickCount, the same millisecond clock, when the library is missing
     BOOL(WINAPI* PlaySoundA)(LPCSTR sound, HMODULE module, DWORD flags);
 };
 const MultimediaCalls& Multimedia();
@@ -34,25 +34,5 @@ struct ShellCalls {
                                      INT show);
 };
 const ShellCalls& Shell();
-
-// Loads the multimedia library and then the common controls on a thread of its own, so that the loader's
-// work overlaps the start-up checks (the clock is wanted first, the controls only by the first dialog). When
-// no thread can be made, each library is loaded on its first use instead.
-class LibraryPreload {
-public:
-    LibraryPreload();
-    ~LibraryPreload();  // Finish
-    LibraryPreload(const LibraryPreload&) = delete;
-    LibraryPreload& operator=(const LibraryPreload&) = delete;
-
-    // Waits until the thread has ended. Until then the caller makes no call that draws or makes a window:
-    // under Wine such a call can load the display driver, and a load on two threads at once can stop both.
-    // The launcher finishes the preload on every way out, as a process that ends while another of its
-    // threads is inside the loader can hang in the loader's lock.
-    void Finish();
-
-private:
-    HANDLE thread;
-};
 
 #endif

@@ -56,7 +56,9 @@ BOOL OnInitMain(HWND dialog)
 {
     STARTUP_STEP("main dialog created");
     SetWindowTextA(dialog, "Tumbleridge");
+    STARTUP_STEP("main dialog title");
     SetLauncherIcon(dialog, launcherModule);
+    STARTUP_STEP("main dialog icon");
     LoadMainPictures(dialog);
     linkZones[0] = ZoneOfControl(dialog, IDC_GAME_LINK_ZONE1);
     linkZones[1] = ZoneOfControl(dialog, IDC_GAME_LINK_ZONE2);

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Benchmark: time from start to the main dialog shown, beside a bare Win32 program that shows one empty
-# dialog, measured in one run under wine64 on a virtual display: once as the machine is and once with
-# SLEEPERS more processes running (default 40), each row with its ratio; then when each start-up step ends,
-# from timed builds of both programs. RUNS sets the number of runs per figure (default 15).
+# Benchmark: time from start to the main dialog shown, beside the launcher's own window shown by a program
+# that does nothing else and beside a bare Win32 program that shows one empty dialog, measured in one run
+# under wine64 on a virtual display: first when each start-up step ends, from timed builds of the three;
+# then once as the machine is and once with SLEEPERS more processes running (default 40), each row with the
+# launcher's two ratios. RUNS sets the number of runs of each program per figure (default 41).
 set -euo pipefail
 . "$(dirname "$0")/prepare.sh" win64
 . "$root/scripts/wine-env.sh"
@@ -17,10 +18,12 @@ rm -rf "$work" && cp -r "$build/win64/demo" "$work"
 mkdir -p "$bench/timed" && cp "$bench/bench_launcher_steps.exe" "$bench/timed/Tumbleridge.exe"
 mkdir -p "$bench/stripped"
 for exe in "$work/Tumbleridge.exe" "$bench/timed/Tumbleridge.exe"; do x86_64-w64-mingw32-strip "$exe"; done
-for name in bench_bare_dialog bench_bare_dialog_steps; do
+for name in bench_bare_dialog bench_bare_dialog_steps bench_same_window bench_same_window_steps; do
     x86_64-w64-mingw32-strip -o "$bench/stripped/$name.exe" "$bench/$name.exe"
 done
 w() { winepath -w "$1"; }
-wine "$bench/bench_startup.exe" "$(w "$work/Tumbleridge.exe")" "$(w "$bench/stripped/bench_bare_dialog.exe")" "$(w "$work")" \
-    "${RUNS:-15}" "$(w "$bench/bench_sleeper.exe")" "${SLEEPERS:-40}" \
-    "$(w "$bench/timed/Tumbleridge.exe")" "$(w "$bench/stripped/bench_bare_dialog_steps.exe")" "$(w "$bench/steps.txt")"
+s="$bench/stripped"
+wine "$bench/bench_startup.exe" "$(w "$work/Tumbleridge.exe")" "$(w "$s/bench_same_window.exe")" \
+    "$(w "$s/bench_bare_dialog.exe")" "$(w "$work")" "${RUNS:-41}" "$(w "$bench/bench_sleeper.exe")" "${SLEEPERS:-40}" \
+    "$(w "$bench/timed/Tumbleridge.exe")" "$(w "$s/bench_same_window_steps.exe")" \
+    "$(w "$s/bench_bare_dialog_steps.exe")" "$(w "$bench/steps.txt")"

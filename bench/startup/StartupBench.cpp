@@ -1,9 +1,10 @@
 // Measures the time from process creation to the first visible dialog, for the launcher (in a game folder
-// of its own) and for a bare program that shows one empty dialog: once on the machine as it is, and once
-// with more processes running (small sleepers), and prints both rows and their ratios. Given the launcher's
-// timed build and the bare program's, it then prints when each start-up step ended (median of the runs).
-// Usage: StartupBench <launcher.exe> <bare.exe> <work folder> <runs> <sleeper.exe> <sleepers>
-//                     [<timed launcher.exe> <timed bare.exe> <steps file>]
+// of its own), for its own window "GAME" shown by a program that does nothing else, and for a bare program
+// that shows one empty dialog: once on the machine as it is, and once with more processes running (small
+// sleepers), and prints both rows with the launcher's ratios to the other two. Given the timed builds of the
+// three, it then prints when each start-up step ended (median of the runs).
+// Usage: StartupBench <launcher.exe> <same window.exe> <bare.exe> <work folder> <runs> <sleeper.exe> <sleepers>
+//                     [<timed launcher.exe> <timed same window.exe> <timed bare.exe> <steps file>]
 #include <windows.h>
 
 #include <algorithm>
@@ -106,43 +107,60 @@ private:
     std::vector<HANDLE> processes;
 };
 
+// The programs compared, in the order of their columns; the launcher is the first.
+const int programCount = 3;
+const char* const programNames[programCount] = {"Tumbleridge.exe", "same window", "bare dialog"};
+
 struct Row {
-    double launcher;
-    double bare;
-    double ratio;
+    double times[programCount];   // median of each program's runs
+    double ratios[programCount];  // median ratio of a launcher run to the other program's run of the same round
 };
 
-// Median times of the launcher and the bare program, run in turn, and the median of the ratios of each
-// launcher run to the bare run right after it: on a shared machine the load drifts from second to second,
-// and a pair taken together sees the same load. False when a run failed.
-bool MeasureRow(const char* launcher, const char* bare, const char* folder, int runs, Row* row)
+// Runs the programs in rounds, each once per round, and takes the median of each one's times and of the
+// ratios of the launcher's run to each other program's run of the same round: on a shared machine the load
+// drifts from second to second, and runs taken together see the same load. Each round starts with the next
+// program in turn, so none always runs first. False when a run failed.
+bool MeasureRow(const char* const* programs, const char* folder, int runs, Row* row)
 {
-    // A few runs of each first, not counted: the first starts after the Wine server came up fill caches,
+    // A round of each first, not counted: the first starts after the Wine server came up fill caches,
     // and Wine's own services are still settling.
-    for (int run = 0; run < 3; ++run) {
-        double l = TimeToDialog(launcher, folder);
-        double b = l < 0 ? -1 : TimeToDialog(bare, folder);
-        if (l < 0 || b < 0) {
-            std::printf("warm-up run %d failed: %s showed no dialog\n", run, l < 0 ? launcher : bare);
-            return false;
+    for (int round = 0; round < 3; ++round) {
+        for (int p = 0; p < programCount; ++p) {
+            if (TimeToDialog(programs[p], folder) < 0) {
+                std::printf("warm-up round %d failed: %s showed no dialog\n", round, programs[p]);
+                return false;
+            }
         }
     }
-    std::vector<double> launcherTimes, bareTimes, ratios;
-    for (int run = 0; run < runs; ++run) {
-        double l = TimeToDialog(launcher, folder);
-        double b = TimeToDialog(bare, folder);
-        if (l < 0 || b < 0) {
-            std::printf("run %d failed (launcher %.1f ms, bare %.1f ms)\n", run, l, b);
-            return false;
+    std::vector<double> times[programCount], ratios[programCount];
+    for (int round = 0; round < runs; ++round) {
+        double took[programCount];
+        for (int i = 0; i < programCount; ++i) {
+            int p = (round + i) % programCount;
+            took[p] = TimeToDialog(programs[p], folder);
+            if (took[p] < 0) {
+                std::printf("round %d failed: %s showed no dialog\n", round, programs[p]);
+                return false;
+            }
         }
-        launcherTimes.push_back(l);
-        bareTimes.push_back(b);
-        ratios.push_back(l / b);
+        for (int p = 0; p < programCount; ++p) {
+            times[p].push_back(took[p]);
+            ratios[p].push_back(took[0] / took[p]);
+        }
     }
-    row->launcher = Median(launcherTimes);
-    row->bare = Median(bareTimes);
-    row->ratio = Median(ratios);
+    for (int p = 0; p < programCount; ++p) {
+        row->times[p] = Median(times[p]);
+        row->ratios[p] = Median(ratios[p]);
+    }
     return true;
+}
+
+void PrintRow(const char* label, const Row& row)
+{
+    std::printf("  %-24s", label);
+    for (int p = 0; p < programCount; ++p) std::printf(" %15.1f", row.times[p]);
+    for (int p = 1; p < programCount; ++p) std::printf(" %15.2f", row.ratios[p]);
+    std::printf("\n");
 }
 
 // Step marks of one run of a timed build: the steps in their order, and the milliseconds from the start
@@ -228,40 +246,53 @@ void PrintSteps(const char* title, const char* exe, const char* folder, const ch
 
 int main(int argc, char** argv)
 {
-    if (argc != 7 && argc != 10) {
+    if (argc != 8 && argc != 12) {
         std::printf(
-            "usage: StartupBench <launcher.exe> <bare.exe> <work folder> <runs> <sleeper.exe> <sleepers>\n"
-            "                    [<timed launcher.exe> <timed bare.exe> <steps file>]\n");
+            "usage: StartupBench <launcher.exe> <same window.exe> <bare.exe> <work folder> <runs> <sleeper.exe>\n"
+            "                    <sleepers> [<timed launcher.exe> <timed same window.exe> <timed bare.exe>\n"
+            "                    <steps file>]\n");
         return 2;
     }
-    const char* folder = argv[3];
-    int runs = std::max(1, std::atoi(argv[4]));
-    int sleeperCount = std::max(0, std::atoi(argv[6]));
+    const char* const programs[programCount] = {argv[1], argv[2], argv[3]};
+    const char* folder = argv[4];
+    int runs = std::max(1, std::atoi(argv[5]));
+    int sleeperCount = std::max(0, std::atoi(argv[7]));
+    bool timed = argc == 12;
+    const char* const timedPrograms[programCount] = {timed ? argv[8] : nullptr, timed ? argv[9] : nullptr,
+                                                     timed ? argv[10] : nullptr};
+    const char* stepsFile = timed ? argv[11] : nullptr;
 
-    bool timed = argc == 10;
     Row idle, loaded;
-    if (!MeasureRow(argv[1], argv[2], folder, runs, &idle)) return 1;
+    if (!MeasureRow(programs, folder, runs, &idle)) return 1;
     if (timed) {
-        PrintSteps("start-up steps of the launcher's timed build", argv[7], folder, argv[9], runs);
-        PrintSteps("steps of the bare dialog's timed build", argv[8], folder, argv[9], runs);
+        PrintSteps("start-up steps of the launcher's timed build", timedPrograms[0], folder, stepsFile, runs);
+        PrintSteps("steps of the same window's timed build", timedPrograms[1], folder, stepsFile, runs);
+        PrintSteps("steps of the bare dialog's timed build", timedPrograms[2], folder, stepsFile, runs);
     }
     {
         Sleepers sleepers;
-        if (!sleepers.Start(argv[5], sleeperCount)) {
+        if (!sleepers.Start(argv[6], sleeperCount)) {
             std::printf("could not start %d sleepers\n", sleeperCount);
             return 1;
         }
-        if (!MeasureRow(argv[1], argv[2], folder, runs, &loaded)) return 1;
-        if (timed) PrintSteps("the launcher's steps with the sleepers running", argv[7], folder, argv[9], runs);
+        if (!MeasureRow(programs, folder, runs, &loaded)) return 1;
+        if (timed) {
+            PrintSteps("the launcher's steps with the sleepers running", timedPrograms[0], folder, stepsFile, runs);
+            PrintSteps("the same window's steps with the sleepers running", timedPrograms[1], folder, stepsFile, runs);
+        }
     }
 
-    std::printf("start to first dialog, median of %d runs (ms), and the median ratio of a run to its bare pair:\n",
-                runs);
-    std::printf("  %-26s %15s %11s %7s\n", "", "Tumbleridge.exe", "bare dialog", "ratio");
-    std::printf("  %-26s %15.1f %11.1f %7.2f\n", "as the machine is", idle.launcher, idle.bare,
-                idle.launcher / idle.bare);
+    std::printf(
+        "start to first dialog, median of %d runs of each (ms), and the median ratio of a launcher run to\n"
+        "the other program's run of the same round:\n",
+        runs);
+    std::printf("  %-24s", "");
+    for (int p = 0; p < programCount; ++p) std::printf(" %15s", programNames[p]);
+    for (int p = 1; p < programCount; ++p) std::printf(" %15s", (std::string("/ ") + programNames[p]).c_str());
+    std::printf("\n");
+    PrintRow("as the machine is", idle);
     char label[64];
     std::snprintf(label, sizeof label, "with %d more processes", sleeperCount);
-    std::printf("  %-26s %15.1f %11.1f %7.2f\n", label, loaded.launcher, loaded.bare, loaded.ratio);
+    PrintRow(label, loaded);
     return 0;
 }

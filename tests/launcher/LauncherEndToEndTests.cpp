@@ -7,10 +7,21 @@
 #include "launcher/LauncherState.h"
 #include "resource.h"
 
+#include <algorithm>
+
 namespace {
 
 const char* const firstRunSwitches[] = {"Disable Sound",    "Disable Music",   "Disable Movies", "Disable Fog",
                                         "Disable Joystick", "Disable TripBuf", "Disable Cursor", "Disable Loadscreen"};
+
+// Whether the running launcher has loaded the module; the case ends when no snapshot of its modules can be
+// taken.
+bool LauncherHasLoaded(const LauncherRun& launcher, const char* module)
+{
+    std::vector<std::string> modules;
+    REQUIRE(ProcessModuleNames(launcher.program.Id(), &modules));
+    return std::find(modules.begin(), modules.end(), module) != modules.end();
+}
 
 }  // namespace
 
@@ -65,6 +76,20 @@ TEST_CASE(QuitFromTheMainDialogEndsWithOneAndStartsNothing)
     Sleep(300);
     CHECK(!FileExists(JoinPath(game.path, "engine-started.txt")));
     CHECK_EQ(SettingDword("Num Launcher Runs", 0), 1u);
+}
+
+// The main dialog shows with the common controls loaded; the multimedia library and the shell are left
+// until a dialog first needs them.
+TEST_CASE(TheMainDialogShowsWithoutTheMultimediaLibraryOrTheShell)
+{
+    ClearLauncherSettings();
+    GameFolder game("launch-libraries", {"tumbleridge.rez"});
+    LauncherRun launcher(game);
+    REQUIRE(launcher.WaitForMain() != NULL);
+    CHECK(LauncherHasLoaded(launcher, "comctl32.dll"));
+    CHECK(!LauncherHasLoaded(launcher, "winmm.dll"));
+    CHECK(!LauncherHasLoaded(launcher, "shell32.dll"));
+    CHECK_EQ(launcher.Quit(), 1L);
 }
 
 TEST_CASE(MissingMainArchiveIsReportedOnEveryAttempt)
@@ -150,6 +175,7 @@ TEST_CASE(ARunningEngineInTheGameFolderRefusesTheStart)
     HWND box = launcher.WaitForBox(IDS_ALREADY_RUNNING);
     REQUIRE(box != NULL);
     CHECK_EQ(MessageBoxText(box), "Tumbleridge is already running.");
+    CHECK(LauncherHasLoaded(launcher, "comctl32.dll"));  // drawn as the launcher's dialogs are
     EndWith(box, IDOK);
     CHECK_EQ(launcher.WaitForExit(), 0L);
     CHECK(!SettingExists("Num Launcher Runs"));

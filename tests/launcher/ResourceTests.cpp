@@ -1,6 +1,7 @@
 // The launcher's own resources: string texts as the player and the code need them, the named resources, and
 // the system libraries it loads on first use.
 #include "DialogDriver.h"
+#include "ProcessDriver.h"
 #include "TestKit.h"
 #include "launcher/SystemLibraries.h"
 #include "resource.h"
@@ -19,13 +20,6 @@ DWORD WINAPI AskForEveryLibrary(void*)
     return 0;
 }
 
-template <typename F>
-bool IsExport(F call, const char* module, const char* name)
-{
-    HMODULE loaded = GetModuleHandleA(module);
-    return loaded && reinterpret_cast<void*>(call) == reinterpret_cast<void*>(GetProcAddress(loaded, name));
-}
-
 }  // namespace
 
 // Asked for from two threads at once, each library is loaded and its calls are its real exports, not the
@@ -37,19 +31,13 @@ TEST_CASE(LibrariesLoadedOnFirstUseGiveTheirRealCalls)
     AskForEveryLibrary(nullptr);
     CHECK(WaitForSingleObject(other, 30000) == WAIT_OBJECT_0);
     CloseHandle(other);
-    CHECK(IsExport(Multimedia().timeGetTime, "winmm.dll", "timeGetTime"));
     CHECK(IsExport(Multimedia().PlaySoundA, "winmm.dll", "PlaySoundA"));
     CHECK(IsExport(CommonControls().MakeDragList, "comctl32.dll", "MakeDragList"));
     CHECK(IsExport(CommonControls().LBItemFromPt, "comctl32.dll", "LBItemFromPt"));
     CHECK(IsExport(CommonControls().DefSubclassProc, "comctl32.dll", "DefSubclassProc"));
     CHECK(IsExport(Shell().ShellExecuteA, "shell32.dll", "ShellExecuteA"));
     // Version 6 lives in the side-by-side store, not in the system folder.
-    char path[MAX_PATH] = "";
-    GetModuleFileNameA(GetModuleHandleA("comctl32.dll"), path, MAX_PATH);
-    CharLowerA(path);
-    CHECK(std::string(path).find("\\winsxs\\") != std::string::npos);
-    DWORD clock = Multimedia().timeGetTime(), ticks = GetTickCount();
-    CHECK(clock + 1000 > ticks && ticks + 1000 > clock);
+    CHECK(LoadedModulePath("comctl32.dll").find("\\winsxs\\") != std::string::npos);
 }
 
 TEST_CASE(EscapesInTheStringTableBecomeTheirCharacters)

@@ -1,6 +1,8 @@
 // Runs a program and drives its windows from the test process.
 #include "ProcessDriver.h"
 
+#include <tlhelp32.h>
+
 #include <vector>
 
 #include "DialogDriver.h"
@@ -116,6 +118,33 @@ HWND RunningProgram::WaitForDialog(const std::function<bool(HWND)>& match, DWORD
 HWND RunningProgram::WaitForDialogTitled(const std::string& title, DWORD timeoutMs) const
 {
     return WaitForDialog([&](HWND window) { return WindowText(window) == title; }, timeoutMs);
+}
+
+bool ProcessModuleNames(DWORD processId, std::vector<std::string>* names)
+{
+    names->clear();
+    HANDLE snapshot = INVALID_HANDLE_VALUE;
+    // A snapshot taken while the process loads a module can fail with ERROR_BAD_LENGTH; a second one works.
+    for (int attempt = 0; attempt < 5 && snapshot == INVALID_HANDLE_VALUE; ++attempt)
+        snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId);
+    if (snapshot == INVALID_HANDLE_VALUE) return false;
+    MODULEENTRY32 module;
+    module.dwSize = sizeof module;
+    for (BOOL more = Module32First(snapshot, &module); more; more = Module32Next(snapshot, &module)) {
+        CharLowerA(module.szModule);
+        names->push_back(module.szModule);
+    }
+    CloseHandle(snapshot);
+    return !names->empty();
+}
+
+std::string LoadedModulePath(const char* module)
+{
+    HMODULE loaded = GetModuleHandleA(module);
+    char path[MAX_PATH] = "";
+    if (!loaded || GetModuleFileNameA(loaded, path, MAX_PATH) == 0) return "";
+    CharLowerA(path);
+    return path;
 }
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs)

@@ -1,4 +1,5 @@
-// Runs a program (the real launcher, usually) and drives its windows from this test process.
+// Runs a program (the real launcher, usually) and drives its windows from this test process; the modules of
+// a process.
 #ifndef TUMBLERIDGE_PROCESSDRIVER_H
 #define TUMBLERIDGE_PROCESSDRIVER_H
 
@@ -6,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 class RunningProgram {
 public:
@@ -31,6 +33,21 @@ private:
 
 // The first visible top-level dialog (class #32770) of the process that satisfies match, or null; no wait.
 HWND FindProcessDialog(DWORD processId, const std::function<bool(HWND)>& match);
+
+// The file names of the modules that the process has loaded, in lower case ("comctl32.dll"); false when no
+// module snapshot of it can be taken.
+bool ProcessModuleNames(DWORD processId, std::vector<std::string>* names);
+
+// The full path of a module loaded into this process, in lower case; "" when it is not loaded.
+std::string LoadedModulePath(const char* module);
+
+// Whether call is the export of that name of the module loaded into this process, not a stand-in for it.
+template <typename F>
+bool IsExport(F call, const char* module, const char* name)
+{
+    HMODULE loaded = GetModuleHandleA(module);
+    return loaded && reinterpret_cast<void*>(call) == reinterpret_cast<void*>(GetProcAddress(loaded, name));
+}
 
 // Waits until the condition holds, checking every 20 ms; false after timeoutMs.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs);
