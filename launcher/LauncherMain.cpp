@@ -95,22 +95,6 @@ void LoadCursors()
     arrowCursor = LoadCursorA(nullptr, IDC_ARROW);
 }
 
-// Whether the game disc and the archives are still to be looked for in this run.
-bool discAndArchivesPending = false;
-
-// Looks for the game disc and the archives, the first time a result of the main loop needs them (launching
-// or starting the set-up program), so that the main window never waits for a disc drive: a drive can take
-// seconds to answer.
-void FindDiscAndArchives()
-{
-    if (!discAndArchivesPending) return;
-    discAndArchivesPending = false;
-    char discLetter = FindGameDisc();
-    discRoot[0] = '\0';
-    if (discLetter) wsprintfA(discRoot, "%c:\\", discLetter);
-    LocateArchives(FindGameDisc());
-}
-
 int CRandom()
 {
     return std::rand();
@@ -139,10 +123,8 @@ void RunMainLoop(LauncherSwitches switches)
         switches.play = false;
 
         if (result == MainResultPlay || result == MainResultPlayMulti) {
-            FindDiscAndArchives();
             if (LaunchEngine()) return;
         } else if (result == MainResultSetup) {
-            FindDiscAndArchives();
             if (RunSetupFromDisc()) return;
             ShowLauncherMessage(nullptr, IDS_SETUP_FAILED, MB_ICONERROR);
         } else {
@@ -203,14 +185,19 @@ int LauncherMain(HINSTANCE instance, const char* arguments)
     }
     STARTUP_STEP("registry key");
 
+    char discLetter = FindGameDisc();
+    discRoot[0] = '\0';
+    if (discLetter) wsprintfA(discRoot, "%c:\\", discLetter);
+    STARTUP_STEP("disc search");
+
     LoadRunSettings();
     LoadSoundSettings(theRegistryStore);
     STARTUP_STEP("run and sound settings");
     LoadConsoleCommands();
     LoadChosenArchives();
     STARTUP_STEP("commands, add-ons");
-    discRoot[0] = '\0';
-    discAndArchivesPending = true;
+    LocateArchives(FindGameDisc());
+    STARTUP_STEP("second disc search, archives");
     // On this thread, which shows every window: a second thread that loaded them while this one ran the
     // checks above cost more under Wine than it saved, and the first window then took longer to make.
     CommonControls();
