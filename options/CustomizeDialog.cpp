@@ -278,7 +278,8 @@ void OnDeleteSet(HWND dialog)
     std::string name;
     if (!SelectedSetName(dialog, &name)) return;
     if (ShowLauncherMessageWith(dialog, IDS_SET_DELETE, MB_YESNO | MB_ICONQUESTION, name.c_str()) != IDYES) return;
-    DeleteAddonSet(name.c_str());
+    if (!DeleteAddonSet(name.c_str()))
+        ShowLauncherMessageWith(dialog, IDS_SET_NOT_DELETED, MB_OK | MB_ICONERROR, name.c_str());
     FillSetList(dialog, nullptr);
 }
 

@@ -57,8 +57,9 @@ void OnSaveSetOk(HWND dialog)
         AskAgain(dialog);
         return;
     }
-    // A failed write is not reported, as no failed registry write is; the set list then shows no such set.
+    // A set the player asked for and did not get is said: nothing was saved, and the set list stays.
     if (!SaveAddonSet(name.c_str(), request->joinedNames)) {
+        ShowLauncherMessageWith(dialog, IDS_SET_NOT_SAVED, MB_OK | MB_ICONERROR, name.c_str());
         EndDialog(dialog, 0);
         return;
     }

@@ -139,6 +139,8 @@
 #define IDS_SET_NAME_TOO_LONG       112
 #define IDS_SET_REPLACE             113
 #define IDS_SET_DELETE              114
+#define IDS_SET_NOT_SAVED           115
+#define IDS_SET_NOT_DELETED         116
 
 // ---------------------------------------------------------------- "3DSOUND"
 #define IDC_SOUND_PROVIDERS         1075

@@ -547,3 +547,33 @@ TEST_CASE(ALoadedSetShowsAsAStoredChoiceWouldAndOnlyOkStoresIt)
         CHECK_EQ(driver.Leftovers(), "");
     }
 }
+
+TEST_CASE(ASetTheRegistryRefusesIsSaidAndNotListed)
+{
+    GameFolder game("customize-set-refused");
+    // Below a volatile settings key the registry refuses to make the lasting key that holds the sets.
+    CloseTestStore();
+    ClearLauncherSettings();
+    HKEY key = NULL;
+    REQUIRE(RegCreateKeyExA(HKEY_LOCAL_MACHINE, settingsKeyPath, 0, NULL, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, NULL,
+                            &key, NULL) == ERROR_SUCCESS);
+    RegCloseKey(key);
+    OpenTestStore();
+    DialogDriver driver;
+    driver.Then([](HWND d) {
+        Choose(d, "a.rez");
+        ClickButton(d, IDC_CUSTOM_SAVE_SET);
+        CHECK(ComboRows(d, setList).empty());
+        CHECK(!IsControlEnabled(d, IDC_CUSTOM_DELETE_SET));
+        EndWith(d, IDCANCEL);
+    });
+    driver.Then([](HWND named) {
+        SetText(named, IDC_SAVE_SET_NAME, "Campaign");
+        EndWith(named, IDOK);
+    });
+    driver.Then(ExpectSetQuestion(IDS_SET_NOT_SAVED, "Campaign", IDOK));
+    CHECK_EQ(game.Open(), 0);
+    CHECK(SettingNames(setsKey).empty());
+    CHECK_EQ(driver.Leftovers(), "");
+    ClearLauncherSettings();  // no volatile key for the tests after this one
+}
