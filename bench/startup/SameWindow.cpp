@@ -5,20 +5,8 @@
 
 #include <commctrl.h>
 
+#include "bench/startup/YardstickDialog.h"
 #include "launcher/StartupSteps.h"
-
-static INT_PTR CALLBACK SameWindowProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
-{
-    if (message == WM_INITDIALOG) {
-        STARTUP_STEP("main dialog created");
-        return TRUE;
-    }
-    if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
-        EndDialog(dialog, 0);
-        return TRUE;
-    }
-    return FALSE;
-}
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
@@ -26,5 +14,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     STARTUP_STEP("common controls");
-    return static_cast<int>(DialogBoxParamA(instance, "GAME", NULL, SameWindowProc, 0));
+    return static_cast<int>(DialogBoxParamA(instance, "GAME", NULL, YardstickDialogProc, 0));
 }
