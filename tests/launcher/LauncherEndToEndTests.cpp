@@ -201,21 +201,5 @@ TEST_CASE(ASecondLauncherOfTheSameFileNameEndsSilently)
     GameFolder first("launch-first", {"tumbleridge.rez"});
     GameFolder second("launch-second", {"tumbleridge.rez"});
     GameFolder renamed("launch-renamed", {"tumbleridge.rez"}, true, "Ridge.exe");
-    LauncherRun running(first);
-    HWND main = running.WaitForMain();
-    REQUIRE(main != NULL);
-
-    LauncherRun another(second, "-gogame");
-    CHECK_EQ(another.WaitForExit(), 0L);
-    CHECK(!SettingExists("Num Launcher Runs"));
-    CHECK(!FileExists(JoinPath(second.path, "engine-started.txt")));
-
-    // A launcher under another file name is not the same program.
-    LauncherRun other(renamed, "-gogame");
-    CHECK_EQ(other.WaitForExit(), 1L);
-    CHECK(renamed.WaitForEngineRecord());
-
-    CHECK(running.program.IsRunning());
-    EndWith(main, IDCANCEL);
-    CHECK_EQ(running.WaitForExit(), 1L);
+    CheckSecondStartEndsSilently(first, second, renamed);
 }

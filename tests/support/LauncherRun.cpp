@@ -3,6 +3,7 @@
 
 #include "DialogDriver.h"
 #include "TestKit.h"
+#include "TestRegistry.h"
 
 GameFolder::GameFolder(const std::string& name, const std::vector<std::string>& archives, bool withEngine,
                        const std::string& launcherName_)
@@ -77,4 +78,25 @@ long LauncherRun::Quit()
 bool WaitUntilClosed(HWND window)
 {
     return WaitUntil([window]() { return !IsWindow(window); }, launcherPatience);
+}
+
+void CheckSecondStartEndsSilently(const GameFolder& first, const GameFolder& second, const GameFolder& renamed)
+{
+    LauncherRun running(first);
+    HWND main = running.WaitForMain();
+    REQUIRE(main != NULL);
+
+    LauncherRun another(second, "-gogame");
+    CHECK_EQ(another.WaitForExit(), 0L);
+    CHECK(!SettingExists("Num Launcher Runs"));
+    CHECK(!FileExists(JoinPath(second.path, "engine-started.txt")));
+
+    // A launcher under another file name is not the same program.
+    LauncherRun other(renamed, "-gogame");
+    CHECK_EQ(other.WaitForExit(), 1L);
+    CHECK(renamed.WaitForEngineRecord());
+
+    CHECK(running.program.IsRunning());
+    EndWith(main, IDCANCEL);
+    CHECK_EQ(running.WaitForExit(), 1L);
 }

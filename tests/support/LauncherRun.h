@@ -56,4 +56,9 @@ public:
 // Waits until the window is gone.
 bool WaitUntilClosed(HWND window);
 
+// With a launcher running in first, one of the same file name started with -gogame in second ends at once and
+// silently (exit code 0, no engine, no run counted), while one of another file name in renamed starts the
+// engine; the first then still runs and quits as usual. Settings must be clean before.
+void CheckSecondStartEndsSilently(const GameFolder& first, const GameFolder& second, const GameFolder& renamed);
+
 #endif
