@@ -2,6 +2,7 @@
 #include "display/SavedChoiceFile.h"
 
 #include "display/SavedChoice.h"
+#include "launcher/LauncherMessages.h"
 #include "launcher/LauncherState.h"
 #include "resource.h"
 #include "utils/CharacterWalk.h"
@@ -179,9 +180,5 @@ void ShowSaveFailure(HWND owner, const SavedChoiceWrite& outcome)
     char reason[768];
     if (!LoadTableString(reasonId, format, sizeof format)) format[0] = '\0';
     snprintf(reason, sizeof reason, format, first.c_str(), outcome.key.c_str());
-    char frame[512];
-    char text[1280];
-    if (!LoadTableString(IDS_DISPLAY_NOT_SAVED, frame, sizeof frame)) lstrcpynA(frame, "%s", sizeof frame);
-    snprintf(text, sizeof text, frame, reason);
-    MessageBoxA(owner, text, captionText, MB_OK | MB_ICONWARNING);
+    ShowLauncherMessageWith(owner, IDS_DISPLAY_NOT_SAVED, MB_OK | MB_ICONWARNING, reason);
 }

@@ -40,7 +40,8 @@ if(NOT WIN32)
              COMMAND sh ${TR_ROOT}/tests/mainwindow/independent/check_tool.sh $<TARGET_FILE:tumblepic> ${independent})
     # The tool's runs write their pictures into the shared folder: one run at a time.
     set_tests_properties(native.mainwindow_tumblepic_tests PROPERTIES FIXTURES_REQUIRED mainwindow_independent
-                         RESOURCE_LOCK mainwindow_tumblepic_output LABELS native ENVIRONMENT "TR_EMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}")
+                         RESOURCE_LOCK mainwindow_tumblepic_output LABELS native
+                         ENVIRONMENT "TR_EMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}")
     if(tr_pentium2)
         add_test(NAME native.mainwindow_tumblepic_tests.pentium2
                  COMMAND sh ${TR_ROOT}/tests/mainwindow/independent/check_tool.sh $<TARGET_FILE:tumblepic> ${independent})

@@ -158,6 +158,22 @@ int ListCount(HWND dialog, int id)
     return static_cast<int>(SendDlgItemMessageA(dialog, id, LB_GETCOUNT, 0, 0));
 }
 
+namespace {
+
+// A list's or drop-down list's row through its ANSI length and text messages (their error answer is the
+// same -1); false when there is no such row.
+bool RowText(HWND dialog, int id, LRESULT row, UINT lengthMessage, UINT textMessage, std::string* text)
+{
+    LRESULT length = SendDlgItemMessageA(dialog, id, lengthMessage, static_cast<WPARAM>(row), 0);
+    if (length == LB_ERR) return false;
+    text->assign(static_cast<size_t>(length) + 1, '\0');
+    SendDlgItemMessageA(dialog, id, textMessage, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&(*text)[0]));
+    text->resize(static_cast<size_t>(length));
+    return true;
+}
+
+}  // namespace
+
 std::string ListRow(HWND dialog, int id, int row)
 {
     DWORD owner = 0;
@@ -177,12 +193,8 @@ std::string ListRow(HWND dialog, int id, int row)
         text.resize(static_cast<size_t>(bytes));
         return text;
     }
-    LRESULT length = SendDlgItemMessageA(dialog, id, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0);
-    if (length == LB_ERR) return "(no row)";
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    SendDlgItemMessageA(dialog, id, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&text[0]));
-    text.resize(static_cast<size_t>(length));
-    return text;
+    std::string text;
+    return RowText(dialog, id, row, LB_GETTEXTLEN, LB_GETTEXT, &text) ? text : "(no row)";
 }
 
 std::vector<std::string> ListRows(HWND dialog, int id)
@@ -214,12 +226,8 @@ namespace {
 
 std::string ComboRow(HWND dialog, int id, LRESULT row)
 {
-    LRESULT length = SendDlgItemMessageA(dialog, id, CB_GETLBTEXTLEN, static_cast<WPARAM>(row), 0);
-    if (length == CB_ERR) return "";
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    SendDlgItemMessageA(dialog, id, CB_GETLBTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&text[0]));
-    text.resize(static_cast<size_t>(length));
-    return text;
+    std::string text;
+    return RowText(dialog, id, row, CB_GETLBTEXTLEN, CB_GETLBTEXT, &text) ? text : "";
 }
 
 }  // namespace
